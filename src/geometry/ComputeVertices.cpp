@@ -1,0 +1,22 @@
+#include "ui/Form1.h"
+
+#include "geometry/PolarGeometry.h"
+#include "model/Numbers.h"
+
+void Form1::ComputeVertices() {
+    for (int p = 0; p <= 6; ++p) {
+        for (int v = 1; v <= 4; ++v) {
+            const PixelPoint vertex = polarToPixel(M.PieceAngle[p][v], M.PieceRadius[p][v],
+                                                   M.PieceCentre[p][1], M.PieceCentre[p][2]);
+            M.PieceVertex[p][v][1] = vertex.x + M.PieceOffset[p][1];
+            M.PieceVertex[p][v][2] = vertex.y + M.PieceOffset[p][2];
+        }
+        ReshapeCount = 1;
+        ReshapeList.assign(2, 0);
+        ReshapeList[1] = int16_t(p);
+        ReshapePieces();
+        // The offsets apply once: from here on every vertex follows the centre.
+        M.PieceCentre[p][1] += static_cast<int16_t>(M.PieceOffset[p][1] * 15);
+        M.PieceCentre[p][2] += static_cast<int16_t>(M.PieceOffset[p][2] * 15);
+    }
+}

@@ -1,0 +1,51 @@
+#include "ui/Form1.h"
+
+#include "model/Numbers.h"
+
+#include <QCoreApplication>
+#include <QString>
+
+namespace {
+// The editor keeps preview coordinates with two decimals, as they are saved.
+double toHundredths(double value) { return QString::number(value, 'f', 2).toDouble(); }
+} // namespace
+
+void Form1::ReshapePieces() {
+    const int count = ReshapeCount;
+    for (int k = 1; k <= count && k < int(ReshapeList.size()); ++k) {
+        const int p = ReshapeList[k];
+        M.RegionPoints.assign(4, RegionPoint{});
+        for (int v = 1; v <= 4; ++v)
+            M.RegionPoints[v - 1] = {floorToInt(M.PieceVertex[p][v][1]),
+                                     floorToInt(M.PieceVertex[p][v][2])};
+        M.BuildPieceRegion(Command1[p]);
+        moveMarker(M.PieceVertex[p][1][1], M.PieceVertex[p][1][2]);
+        if (M.EditMode && p <= 6)
+            mirrorIntoPreview(p);
+    }
+    // Let the new outlines show at once, also in the middle of a drag.
+    QCoreApplication::processEvents();
+}
+
+// The marker follows the last point cut, half its size to the right and down.
+void Form1::moveMarker(double x, double y) {
+    const float half = float(Shape1[0]->height() * kTwipsPerPixel) / 2;
+    const float left = float(x * kTwipsPerPixel) + half;
+    const float top = float(y * kTwipsPerPixel) + half;
+    Shape1[0]->move(qRound(left / kTwipsPerPixel), qRound(top / kTwipsPerPixel));
+}
+
+// In the editor the preview box shows the board, scaled down, as it would be saved.
+void Form1::mirrorIntoPreview(int p) {
+    const double q = double(M.PieceSize) / PreviewSize;
+    M.RegionPoints.assign(4, RegionPoint{});
+    for (int v = 1; v <= 4; ++v) {
+        for (int c = 1; c <= 2; ++c)
+            VertexCopy[p][v][c] = toHundredths(floorToInt(M.PieceVertex[p][v][c]) / q);
+        M.RegionPoints[v - 1] = {roundHalfEven(VertexCopy[p][v][1]),
+                                 roundHalfEven(VertexCopy[p][v][2])};
+    }
+    M.BuildPieceRegion(Command10[p]);
+    Command10[p]->show();
+    Command10[p]->raise();
+}

@@ -1,0 +1,49 @@
+#include "ui/DesktopPlatform.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QUrl>
+#include <chrono>
+
+namespace {
+const QString kTitle = QStringLiteral("Sietari");
+}
+
+Platform::Answer DesktopPlatform::messageBox(QWidget* owner, const QString& text, Icon icon,
+                                             Buttons buttons) {
+    QMessageBox box(icon == Icon::Question ? QMessageBox::Question : QMessageBox::Warning, kTitle,
+                    text, QMessageBox::Ok, owner);
+    if (buttons == Buttons::OkCancel)
+        box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(QMessageBox::Ok);
+    return box.exec() == QMessageBox::Ok ? Answer::Ok : Answer::Cancel;
+}
+
+QString DesktopPlatform::inputBox(QWidget* owner, const QString& prompt, const QString& title,
+                                  const QString& text) {
+    bool accepted = false;
+    const QString answer =
+        QInputDialog::getText(owner, title, prompt, QLineEdit::Normal, text, &accepted);
+    return accepted ? answer : QString();
+}
+
+void DesktopPlatform::openWithDesktop(const QString& target, const QString& folder) {
+    const QUrl url = QUrl(target).scheme().size() > 1
+                         ? QUrl(target)
+                         : QUrl::fromLocalFile(QDir(folder).absoluteFilePath(target));
+    QDesktopServices::openUrl(url);
+}
+
+void DesktopPlatform::seedRandomFromClock() {
+    generator_.seed(
+        static_cast<uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()));
+}
+
+double DesktopPlatform::nextRandom() {
+    return std::uniform_real_distribution<double>(0.0, 1.0)(generator_);
+}
+
+QString DesktopPlatform::programFolder() const { return QCoreApplication::applicationDirPath(); }

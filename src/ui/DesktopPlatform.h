@@ -1,0 +1,21 @@
+#pragma once
+
+#include "ui/Platform.h"
+
+#include <random>
+
+// The real desktop: Qt's dialogs, the desktop's file associations and a
+// generator seeded from the clock.
+class DesktopPlatform : public Platform {
+public:
+    Answer messageBox(QWidget* owner, const QString& text, Icon icon, Buttons buttons) override;
+    QString inputBox(QWidget* owner, const QString& prompt, const QString& title,
+                     const QString& text) override;
+    void openWithDesktop(const QString& target, const QString& folder) override;
+    void seedRandomFromClock() override;
+    double nextRandom() override;
+    QString programFolder() const override;
+
+private:
+    std::mt19937_64 generator_;
+};

@@ -1,0 +1,99 @@
+#pragma once
+
+#include "model/Module1.h"
+#include "ui/Widgets.h"
+
+#include <QMainWindow>
+#include <QStringList>
+#include <array>
+#include <cstdint>
+#include <vector>
+
+class Platform;
+class QAction;
+class QFrame;
+class QListWidget;
+class QMenu;
+
+// The main window. Its member functions live in the folder of the subsystem
+// they belong to: the window's design and start-up here in ui/, geometry in
+// geometry/, piece handling and the board in board/, figures in catalogue/.
+class Form1 : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit Form1(Platform& platform, QWidget* parent = nullptr);
+
+    // Start-up; false when the program must end without showing the window.
+    bool Form_Load();
+
+    // ---- State: the piece tables and the window's own fields -------------
+    Module1 M;
+    QString PieceColour[8];   // (p + 1): colour of piece p as decimal text
+    bool PieceHeld = false;
+    bool Selecting = false;
+    int32_t SelAnchor[3] = {};
+    int32_t PressPoint[3] = {};
+    int32_t ReleasePoint[3] = {};
+    std::vector<int16_t> ReshapeList; // entries 1 to ReshapeCount
+    int16_t ReshapeCount = 0;
+    bool MoveXAllowed = false;
+    bool MoveYAllowed = false;
+    bool GroupSelected = false;
+    std::vector<std::array<int32_t, 3>> GroupPoints; // (m, 1) = x, (m, 2) = y
+    double SavedCentre[8][3] = {};
+    double SavedRadius[8][5] = {};
+    double SavedAngle[8][5] = {};
+    double VertexCopy[8][5][3] = {};
+    bool SavedVisible[8] = {};
+    int32_t FigureIndex = 0;
+    int16_t PreviewSize = 0;
+    std::vector<int16_t> FigureOrder; // entries 1 to F
+    int16_t FigureOrderPos = 0;
+    int16_t RevealedCount = 0;
+
+    // ---- Controls, in the window's design --------------------------------
+    ColourPanel* Label4 = nullptr;
+    std::array<ColourPanel*, 2> Label1{}; // 0 the board, 1 the preview area
+    OutlineShape* Shape3 = nullptr;
+    OutlineShape* Shape2 = nullptr;
+    std::array<OutlineShape*, 1> Shape1{};
+    std::array<ColourButton*, 8> Command1{}; // 0-6 pieces, 7 the group button
+    std::array<QFrame*, 4> Frame1{};         // bars: top, bottom, left; 3 the side panel
+    ColourPanel* Frame2 = nullptr;
+    std::array<ColourButton*, 7> Command10{}; // preview pieces
+    QFrame* Frame4 = nullptr;
+    std::array<ColourButton*, 7> Check2{};
+    QPushButton* Command3 = nullptr;
+    QPushButton* Foco = nullptr;
+    QListWidget* List1 = nullptr;
+    QStringList List2; // every field of the catalogue, in file order; never shown
+
+    QMenu* MnuGame = nullptr;
+    QAction* MnuAleatoria = nullptr;
+    QAction* MnuFicha = nullptr;
+    QAction* MnuSolucion = nullptr;
+    QAction* MnuReset = nullptr;
+    QMenu* MnuOpciones = nullptr;
+    QAction* MnuSilueta = nullptr;
+    std::array<QAction*, 4> MnuTam{};
+    QAction* MnuPunto = nullptr;
+    QAction* MnuCarPos = nullptr;
+    QAction* MnuEdit = nullptr;
+    QAction* MnuGuardar = nullptr;
+    QMenu* MnuHelp = nullptr;
+    QAction* MnuComo = nullptr;
+    QAction* MnuAbout = nullptr;
+
+    // ---- Geometry (geometry/) --------------------------------------------
+    void ComputeVertices();
+    void ReshapePieces();
+    void moveMarker(double x, double y);
+    void mirrorIntoPreview(int p);
+
+private:
+    void buildControls();
+    void buildMenus();
+    void layOverBoardAndPreview();
+
+    Platform& platform_;
+};

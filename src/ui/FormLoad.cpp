@@ -1,0 +1,67 @@
+#include "ui/Form1.h"
+
+#include "model/Numbers.h"
+#include "ui/Platform.h"
+
+#include <QDir>
+
+namespace {
+int twips(int pixels) { return pixels * int(kTwipsPerPixel); }
+int pixels(int twips) { return qRound(twips / kTwipsPerPixel); }
+
+// A control's place in twips, set as the window system rounds it to pixels.
+QRect twipsRect(int left, int top, int width, int height) {
+    return QRect(pixels(left), pixels(top), pixels(width), pixels(height));
+}
+
+// The same rectangle grown (or shrunk, for a negative margin) on every side.
+QRect around(const QWidget* control, int marginTwips) {
+    const QRect place = control->geometry();
+    return twipsRect(twips(place.left()) - marginTwips, twips(place.top()) - marginTwips,
+                     twips(place.width()) + 2 * marginTwips,
+                     twips(place.height()) + 2 * marginTwips);
+}
+} // namespace
+
+bool Form1::Form_Load() {
+    M.AppFolder = platform_.programFolder();
+    if (!M.AppFolder.endsWith(QLatin1Char('/')))
+        M.AppFolder += QLatin1Char('/');
+    M.EditMode = false;
+    RevealedCount = 0;
+    platform_.seedRandomFromClock();
+    // TODO(catalogue): LoadCatalogue(), ending the program when it fails.
+
+    PieceHeld = false;
+    Selecting = false;
+    MoveXAllowed = true;
+    MoveYAllowed = true;
+    M.SlopeAngle2 = 63.4349488;
+    M.SlopeAngle3 = 71.56505117708;
+    for (int i = 1; i <= 7; ++i)
+        PieceColour[i] = QString::number(Command1[i - 1]->backColour());
+    Shape1[0]->setBorder(kBlack, 0); // the marker is never seen
+    M.PieceSize = 700;
+    PreviewSize = 275;
+    GroupSelected = false;
+
+    layOverBoardAndPreview();
+    M.InitPieceTables(twips(Command1[0]->width()), twips(Command1[0]->height()));
+    ComputeVertices();
+
+    // TODO(catalogue): select entry 0 of List1, which shows the first figure.
+    MnuGuardar->setEnabled(false); // only the editor saves figures
+    // TODO(about window): show it modally before the main window.
+    return true;
+}
+
+// The piece buttons cover the board and a 120-twip rim so a piece can hang
+// over its edge; the preview buttons cover the green preview area.
+void Form1::layOverBoardAndPreview() {
+    Frame2->setGeometry(around(Label1[1], -50));
+    Frame2->raise();
+    for (ColourButton* button : Command1)
+        button->setGeometry(around(Label1[0], 120));
+    for (ColourButton* button : Command10)
+        button->setGeometry(around(Label1[1], -30));
+}

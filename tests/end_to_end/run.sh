@@ -1,0 +1,2 @@
+#!/bin/sh
+echo "end-to-end: not yet"
