@@ -1,6 +1,7 @@
 #include "ui/Form1.h"
 
 #include "ui/Platform.h"
+#include "ui/Twips.h"
 
 #include <QFrame>
 #include <QLayout>
@@ -8,11 +9,6 @@
 #include <QMenuBar>
 
 namespace {
-// Control places are designed in twips; one pixel is 15 twips.
-int tw(int twips) { return qRound(twips / 15.0); }
-QRect tw(int left, int top, int width, int height) {
-    return QRect(tw(left), tw(top), tw(width), tw(height));
-}
 
 constexpr int kClientWidth = 9480;
 constexpr int kClientHeight = 6795;
@@ -38,69 +34,70 @@ Form1::Form1(Platform& platform, QWidget* parent) : QMainWindow(parent), platfor
     setWindowIcon(QIcon(QStringLiteral(":/sietari.png")));
     buildControls();
     buildMenus();
+    connectHandlers();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 // Creation order is the stacking order, bottom first.
 void Form1::buildControls() {
     auto* client = new QWidget(this);
-    client->setFixedSize(tw(kClientWidth), tw(kClientHeight));
+    client->setFixedSize(toPixels(kClientWidth), toPixels(kClientHeight));
     setCentralWidget(client);
 
     Label4 = new ColourPanel(kBlack, client);
-    Label4->setGeometry(tw(0, 0, 6855, 6735));
+    Label4->setGeometry(twipsRect(0, 0, 6855, 6735));
     Label1[0] = new ColourPanel(kBlack, client);
-    Label1[0]->setGeometry(tw(240, 240, 6495, 6495));
+    Label1[0]->setGeometry(twipsRect(240, 240, 6495, 6495));
     Shape2 = new OutlineShape(kBrightGreen, 1, Qt::DotLine, client);
-    Shape2->setGeometry(tw(5880, 480, 255, 255));
+    Shape2->setGeometry(twipsRect(5880, 480, 255, 255));
     Shape2->hide();
     Shape1[0] = new OutlineShape(kBlack, 0, Qt::SolidLine, client);
-    Shape1[0]->setGeometry(tw(4800, 4080, 135, 135));
+    Shape1[0]->setGeometry(twipsRect(4800, 4080, 135, 135));
     Shape3 = new OutlineShape(kLightGrey, 1, Qt::SolidLine, client);
-    Shape3->setGeometry(tw(360, 360, 6255, 6255));
+    Shape3->setGeometry(twipsRect(360, 360, 6255, 6255));
 
     const QPoint pieceDesign[7] = {{720, 840},  {1680, 840},  {2640, 840}, {720, 1920},
                                    {1680, 1920}, {2640, 1920}, {720, 3000}};
     for (int p = 0; p <= 6; ++p) {
         Command1[p] = new ColourButton(kPieceColours[p], client);
-        Command1[p]->setGeometry(tw(pieceDesign[p].x(), pieceDesign[p].y(), 840, 960));
+        Command1[p]->setGeometry(twipsRect(pieceDesign[p].x(), pieceDesign[p].y(), 840, 960));
     }
 
-    Frame1[0] = makeFrame(client, tw(-240, 0, 7095, 240));
-    Frame1[1] = makeFrame(client, tw(120, 6720, 6975, 135));
-    Frame1[2] = makeFrame(client, tw(0, 120, 240, 6615));
-    Frame1[3] = makeFrame(client, tw(6720, 0, 2655, 6735));
+    Frame1[0] = makeFrame(client, twipsRect(-240, 0, 7095, 240));
+    Frame1[1] = makeFrame(client, twipsRect(120, 6720, 6975, 135));
+    Frame1[2] = makeFrame(client, twipsRect(0, 120, 240, 6615));
+    Frame1[3] = makeFrame(client, twipsRect(6720, 0, 2655, 6735));
 
     Command1[7] = new ColourButton(kWhite, client);
-    Command1[7]->setGeometry(tw(1680, 3000, 840, 960));
+    Command1[7]->setGeometry(twipsRect(1680, 3000, 840, 960));
     Command1[7]->hide();
 
     QWidget* panel = Frame1[3];
     Label1[1] = new ColourPanel(kPreviewGreen, panel);
-    Label1[1]->setGeometry(tw(120, 240, 2535, 2535));
+    Label1[1]->setGeometry(twipsRect(120, 240, 2535, 2535));
     Frame2 = new ColourPanel(kPreviewGreen, panel);
-    Frame2->setGeometry(tw(240, 360, 1695, 1215));
+    Frame2->setGeometry(twipsRect(240, 360, 1695, 1215));
     List1 = new QListWidget(panel);
-    List1->setGeometry(tw(120, 3540, 2535, 3180));
+    List1->setGeometry(twipsRect(120, 3540, 2535, 3180));
     const QPoint previewDesign[7] = {{480, 600},  {960, 600},  {1440, 600}, {480, 1080},
                                      {960, 1080}, {1440, 1080}, {480, 1560}};
     for (int p = 0; p <= 6; ++p)
         Command10[p] =
-            makePreviewPiece(panel, tw(previewDesign[p].x(), previewDesign[p].y(), 375, 375));
+            makePreviewPiece(panel, twipsRect(previewDesign[p].x(), previewDesign[p].y(), 375, 375));
 
-    Frame4 = makeFrame(panel, tw(120, 2820, 2535, 675));
+    Frame4 = makeFrame(panel, twipsRect(120, 2820, 2535, 675));
     const int checkLeft[7] = {1080, 1320, 120, 600, 360, 840, 1560};
     for (int p = 0; p <= 6; ++p) {
         Check2[p] = new ColourButton(kPieceColours[p], Frame4);
         Check2[p]->setCheckable(true);
-        Check2[p]->setGeometry(tw(checkLeft[p], 240, 255, 255));
+        Check2[p]->setGeometry(twipsRect(checkLeft[p], 240, 255, 255));
     }
     // Foco only takes the keyboard focus away from the figure list; it lies
     // behind "Todas" so that the caption stays readable.
     Foco = new QPushButton(Frame4);
-    Foco->setGeometry(tw(1920, 300, 195, 195));
+    Foco->setGeometry(twipsRect(1920, 300, 195, 195));
     Command3 = new QPushButton(QStringLiteral("Todas"), Frame4);
-    Command3->setGeometry(tw(1800, 240, 615, 255));
+    Command3->setGeometry(twipsRect(1800, 240, 615, 255));
 }
 
 void Form1::buildMenus() {

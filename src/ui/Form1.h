@@ -89,11 +89,40 @@ public:
     void ReshapePieces();
     void moveMarker(double x, double y);
     void mirrorIntoPreview(int p);
+    void MnuTam_Click(int Index);
+
+    // ---- Piece handling and the board (board/) ----------------------------
+    void Command1_MouseDown(int Index, int Button, int Shift, float X, float Y);
+    void Command1_MouseMove(int Index, int Button, int Shift, float X, float Y);
+    void Command1_MouseUp(int Index, int Button, int Shift, float X, float Y);
+    void Command1_KeyDown(int Index, int KeyCode, int Shift);
+    void Command1_KeyUp(int Index, int KeyCode, int Shift);
+    void SettlePieces();
+    void Label1_MouseDown(int Index, int Button, int Shift, float X, float Y);
+    void Label1_MouseMove(int Index, int Button, int Shift, float X, float Y);
+    void Label1_MouseUp(int Index, int Button, int Shift, float X, float Y);
+    void Check2_Click(int Index);
+    void Command3_Click();
+    void MnuSilueta_Click();
 
 private:
     void buildControls();
     void buildMenus();
+    void connectHandlers();
     void layOverBoardAndPreview();
+
+    void turnOrMirror(int Index, int Shift);
+    void pickUp(int Index, int Shift, float X, float Y);
+    void moveGroupOutline(float dx, float dy);
+    void moveGroupMembers();
+    void bringToFrontUnderBars(QWidget* control);
+    void sendPieceToBack(QWidget* piece);
+    void colourPieces();
+    BgrColour boardColour(int p) const;
+    void reshapeOne(int p);
+    int countVerticesOffBoard(int p) const;
+    void bringBackToMiddle(int p);
+    void makeGroup();
 
     Platform& platform_;
 };

@@ -1,25 +1,15 @@
 #include "ui/Form1.h"
 
-#include "model/Numbers.h"
 #include "ui/Platform.h"
+#include "ui/Twips.h"
 
 #include <QDir>
 
 namespace {
-int twips(int pixels) { return pixels * int(kTwipsPerPixel); }
-int pixels(int twips) { return qRound(twips / kTwipsPerPixel); }
-
-// A control's place in twips, set as the window system rounds it to pixels.
-QRect twipsRect(int left, int top, int width, int height) {
-    return QRect(pixels(left), pixels(top), pixels(width), pixels(height));
-}
-
 // The same rectangle grown (or shrunk, for a negative margin) on every side.
 QRect around(const QWidget* control, int marginTwips) {
-    const QRect place = control->geometry();
-    return twipsRect(twips(place.left()) - marginTwips, twips(place.top()) - marginTwips,
-                     twips(place.width()) + 2 * marginTwips,
-                     twips(place.height()) + 2 * marginTwips);
+    return twipsRect(leftTwips(control) - marginTwips, topTwips(control) - marginTwips,
+                     widthTwips(control) + 2 * marginTwips, heightTwips(control) + 2 * marginTwips);
 }
 } // namespace
 
@@ -46,7 +36,7 @@ bool Form1::Form_Load() {
     GroupSelected = false;
 
     layOverBoardAndPreview();
-    M.InitPieceTables(twips(Command1[0]->width()), twips(Command1[0]->height()));
+    M.InitPieceTables(widthTwips(Command1[0]), heightTwips(Command1[0]));
     ComputeVertices();
 
     // TODO(catalogue): select entry 0 of List1, which shows the first figure.
