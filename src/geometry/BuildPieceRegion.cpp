@@ -44,7 +44,11 @@ void repaintUncovered(QWidget* window, const QRect& changed) {
 void Module1::BuildPieceRegion(QWidget* window) const {
     const QRegion region = polygonRegion(RegionPoints);
     const QRegion before = window->mask().isEmpty() ? QRegion(window->rect()) : window->mask();
+    if (region == before)
+        return;
     window->setMask(region);
+    // Both outlines' bounding box holds everything that changed, and costs
+    // far less than the exclusive-or of the two regions.
     if (window->isVisible())
-        repaintUncovered(window, (before ^ region).boundingRect());
+        repaintUncovered(window, before.boundingRect().united(region.boundingRect()));
 }

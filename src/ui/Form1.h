@@ -105,6 +105,20 @@ public:
     void Command3_Click();
     void MnuSilueta_Click();
 
+    // ---- Figures, hints and reset (catalogue/) ---------------------------
+    bool LoadCatalogue();
+    void List1_Click();
+    void List1_GotFocus();
+    void ShowFigure();
+    void MnuAleatoria_Click();
+    void MnuFicha_Click();
+    void MnuSolucion_Click();
+    void MnuReset_Click();
+    void selectFigure(int row);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void buildControls();
     void buildMenus();
@@ -123,6 +137,9 @@ private:
     int countVerticesOffBoard(int p) const;
     void bringBackToMiddle(int p);
     void makeGroup();
+    void showSilhouette();
+    void sendPreviewFrameBack();
+    QString figureField(int position) const;
 
     Platform& platform_;
 };

@@ -20,7 +20,8 @@ bool Form1::Form_Load() {
     M.EditMode = false;
     RevealedCount = 0;
     platform_.seedRandomFromClock();
-    // TODO(catalogue): LoadCatalogue(), ending the program when it fails.
+    if (!LoadCatalogue())
+        return false;
 
     PieceHeld = false;
     Selecting = false;
@@ -39,7 +40,7 @@ bool Form1::Form_Load() {
     M.InitPieceTables(widthTwips(Command1[0]), heightTwips(Command1[0]));
     ComputeVertices();
 
-    // TODO(catalogue): select entry 0 of List1, which shows the first figure.
+    selectFigure(0); // the figure whose name sorts first
     MnuGuardar->setEnabled(false); // only the editor saves figures
     // TODO(about window): show it modally before the main window.
     return true;

@@ -3,6 +3,7 @@
 #include "ui/InputForwarder.h"
 
 #include <QAction>
+#include <QListWidget>
 
 // Every control hands its events to the window's handler for it, with the
 // index of the control in its array.
@@ -37,4 +38,12 @@ void Form1::connectHandlers() {
     connect(MnuSilueta, &QAction::triggered, this, &Form1::MnuSilueta_Click);
     for (int i = 0; i < int(MnuTam.size()); ++i)
         connect(MnuTam[i], &QAction::triggered, this, [this, i] { MnuTam_Click(i); });
+
+    // itemClicked fires on every click, also on the name already selected.
+    connect(List1, &QListWidget::itemClicked, this, &Form1::List1_Click);
+    List1->installEventFilter(this);
+    connect(MnuAleatoria, &QAction::triggered, this, &Form1::MnuAleatoria_Click);
+    connect(MnuFicha, &QAction::triggered, this, &Form1::MnuFicha_Click);
+    connect(MnuSolucion, &QAction::triggered, this, &Form1::MnuSolucion_Click);
+    connect(MnuReset, &QAction::triggered, this, &Form1::MnuReset_Click);
 }

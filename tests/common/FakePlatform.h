@@ -3,13 +3,23 @@
 #include "ui/Platform.h"
 
 #include <QStringList>
+#include <QTemporaryDir>
 #include <deque>
+#include <random>
 
 // A platform a test controls: it records every question and answers from
 // queues (OK and empty text once they run dry), and draws chance from a
-// fixed list.
+// fixed list, then from a generator with a fixed seed.
+//
+// The program folder is a fresh temporary one holding a one-figure catalogue,
+// so a window loads as it would beside a real catalogue; a test may replace
+// that file (writeCatalogue) before Form_Load.
 class FakePlatform : public Platform {
 public:
+    FakePlatform();
+    void writeCatalogue(const QByteArray& bytes) const;
+    static QByteArray figureRecord(const QByteArray& name);
+
     struct Message {
         QString text;
         Icon icon;
@@ -24,6 +34,7 @@ public:
     double nextRandom() override;
     QString programFolder() const override { return folder; }
 
+    QTemporaryDir programDir;
     QString folder;
     std::deque<Answer> answers;
     std::deque<QString> inputs;
@@ -31,4 +42,7 @@ public:
     QList<Message> messages;
     QStringList prompts;
     QStringList opened;
+
+private:
+    std::mt19937 fallback_{20261206};
 };

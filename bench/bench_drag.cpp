@@ -1,0 +1,71 @@
+// Cost of one applied drag move: the handler, the re-cut and the pending
+// events it lets run (the repaint included), on the offscreen platform.
+#include "FakePlatform.h"
+#include "ui/Form1.h"
+
+#include <QApplication>
+#include <QTest>
+#include <benchmark/benchmark.h>
+
+namespace {
+constexpr int kLeft = 1;
+
+struct ShownWindow {
+    FakePlatform platform;
+    Form1 form{platform};
+    ShownWindow() {
+        form.Form_Load();
+        form.show();
+        if (!QTest::qWaitForWindowExposed(&form))
+            qFatal("the window was never shown");
+    }
+};
+
+// Moves back and forth by one pixel so that every move is applied.
+void dragBackAndForth(benchmark::State& state, Form1& form, int index, float x, float y) {
+    form.Command1_MouseDown(index, kLeft, 0, x, y);
+    float step = 15;
+    for (auto _ : state) {
+        x += step;
+        step = -step;
+        form.Command1_MouseMove(index, kLeft, 0, x, y);
+    }
+    form.Command1_MouseUp(index, kLeft, 0, x, y);
+}
+
+void BM_DragOnePiece(benchmark::State& state) {
+    ShownWindow window;
+    Form1& form = window.form;
+    const float x = float(form.M.PieceCentre[4][1]);
+    const float y = float(form.M.PieceCentre[4][2]);
+    dragBackAndForth(state, form, 4, x, y);
+}
+BENCHMARK(BM_DragOnePiece)->Unit(benchmark::kMicrosecond);
+
+void BM_DragGroupOutline(benchmark::State& state) {
+    ShownWindow window;
+    Form1& form = window.form;
+    // A band over the whole lower board gathers the start layout's pieces.
+    form.Label1_MouseDown(0, kLeft, 0, 30, 3000);
+    form.Label1_MouseUp(0, kLeft, 0, 6450, 6480);
+    if (!form.GroupSelected) {
+        state.SkipWithError("no group was made");
+        return;
+    }
+    const int first = form.ReshapeList[1];
+    dragBackAndForth(state, form, 7, float(form.M.PieceVertex[first][1][1] * 15),
+                     float(form.M.PieceVertex[first][1][2] * 15));
+    state.counters["members"] = form.ReshapeCount;
+}
+BENCHMARK(BM_DragGroupOutline)->Unit(benchmark::kMicrosecond);
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,210 @@
+#include "CatalogueFile.h"
+
+#include "Windows1252.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <cerrno>
+#include <cmath>
+
+#ifdef Q_OS_WIN
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
+namespace {
+
+// The CR of a CR LF line end is left on the line and dropped as a blank. Only
+// these count: a no-break space at the edge of a quoted name is part of it.
+bool isBlank(QChar ch) {
+    return ch == u' ' || ch == u'\t' || ch == u'\r';
+}
+
+bool isAsciiDigit(QChar ch) {
+    return ch >= u'0' && ch <= u'9';
+}
+
+QString unquote(QStringView raw) {
+    QStringView field = raw;
+    while (!field.isEmpty() && isBlank(field.front()))
+        field = field.mid(1);
+    while (!field.isEmpty() && isBlank(field.back()))
+        field.chop(1);
+    if (field.startsWith(u'"')) {
+        field = field.mid(1);
+        if (field.endsWith(u'"')) field.chop(1);
+    }
+    return field.toString();
+}
+
+void readLineFields(QStringView line, QStringList* fields) {
+    bool blankLine = true;
+    for (const QChar ch : line) {
+        if (!isBlank(ch)) {
+            blankLine = false;
+            break;
+        }
+    }
+    if (blankLine) return;
+
+    bool inQuotes = false;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        const QChar ch = line[i];
+        if (ch == u'"') {
+            inQuotes = !inQuotes;
+        } else if (ch == u',' && !inQuotes) {
+            fields->append(unquote(line.mid(start, i - start)));
+            start = i + 1;
+        }
+    }
+    fields->append(unquote(line.mid(start)));
+}
+
+bool syncToDisk(QFile& file) {
+#ifdef Q_OS_WIN
+    return _commit(file.handle()) == 0;
+#else
+    return ::fsync(file.handle()) == 0;
+#endif
+}
+
+} // namespace
+
+QStringList readCatalogueFields(const QByteArray& fileBytes) {
+    const QString text = decodeWindows1252(fileBytes);
+    QStringList fields;
+    qsizetype start = 0;
+    while (start < text.size()) {
+        qsizetype end = text.indexOf(u'\n', start);
+        if (end < 0) end = text.size();
+        readLineFields(QStringView(text).mid(start, end - start), &fields);
+        start = end + 1;
+    }
+    return fields;
+}
+
+bool readCatalogueFile(const QString& path, QStringList* fields) {
+    fields->clear();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) return false;
+    *fields = readCatalogueFields(bytes);
+    return !fields->isEmpty();
+}
+
+double readLeadingNumber(const QString& field) {
+    qsizetype i = 0;
+    while (i < field.size() && isBlank(field[i]))
+        ++i;
+    const bool negative = i < field.size() && field[i] == u'-';
+    if (i < field.size() && (field[i] == u'-' || field[i] == u'+')) ++i;
+
+    const qsizetype wholeStart = i;
+    while (i < field.size() && isAsciiDigit(field[i]))
+        ++i;
+    const QStringView whole = QStringView(field).mid(wholeStart, i - wholeStart);
+
+    QStringView fraction;
+    if (i + 1 < field.size() && field[i] == u'.' && isAsciiDigit(field[i + 1])) {
+        const qsizetype fractionStart = ++i;
+        while (i < field.size() && isAsciiDigit(field[i]))
+            ++i;
+        fraction = QStringView(field).mid(fractionStart, i - fractionStart);
+    }
+    if (whole.isEmpty() && fraction.isEmpty()) return 0;
+
+    // Rebuilt in the one shape QString::toDouble always accepts, so that
+    // "+.5" and "7." read like "0.5" and "7".
+    QString plain = whole.isEmpty() ? QStringLiteral("0") : whole.toString();
+    if (!fraction.isEmpty()) plain += u'.' + fraction.toString();
+    const double magnitude = plain.toDouble();
+    return negative ? -magnitude : magnitude;
+}
+
+QString formatCatalogueNumber(double value) {
+    if (!std::isfinite(value)) return QStringLiteral("0");
+    // 'f' rounds the exact stored value, so 1.115 (really 1.11499...) gives
+    // 1.11 where multiplying by 100 first would give 1.12.
+    QString text = QString::number(value, 'f', 2);
+    while (text.endsWith(u'0'))
+        text.chop(1);
+    if (text.endsWith(u'.')) text.chop(1);
+    if (text == u"-0" || text == u"0") return QStringLiteral("0");
+    if (text.startsWith(u"0."))
+        text.remove(0, 1);
+    else if (text.startsWith(u"-0."))
+        text.remove(1, 1);
+    return text;
+}
+
+QByteArray buildFigureRecord(const QString& name, const double VertexCopy[8][5][3]) {
+    if (name.contains(u'"') || name.contains(u'\r') || name.contains(u'\n')) return {};
+    QByteArray encodedName;
+    if (!encodeWindows1252(name, &encodedName)) return {};
+
+    QByteArray record;
+    record.reserve(encodedName.size() + 4 + 28 * 16);
+    record += '"' + encodedName + "\"\r\n";
+    for (int p = 0; p <= 6; ++p) {
+        for (int v = 1; v <= 4; ++v) {
+            record += formatCatalogueNumber(VertexCopy[p][v][1]).toLatin1();
+            record += ',';
+            record += formatCatalogueNumber(VertexCopy[p][v][2]).toLatin1();
+            record += "\r\n";
+        }
+    }
+    return record;
+}
+
+bool appendFigureRecord(const QString& path, const QByteArray& record, QString* error) {
+    const auto fail = [error](const QString& reason) {
+        if (error) *error = reason;
+        return false;
+    };
+    if (record.isEmpty()) return fail(QStringLiteral("No hay nada que guardar."));
+
+    const bool existed = QFileInfo::exists(path);
+    QFile file(path);
+    // ReadWrite never truncates; Unbuffered leaves nothing in Qt's buffer to
+    // be written behind our back after the file has been cut back.
+    if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
+        return fail(QStringLiteral("No se puede abrir %1: %2").arg(path, file.errorString()));
+
+    const qint64 oldSize = file.size();
+    QByteArray bytes;
+    if (oldSize > 0) {
+        char last = 0;
+        if (!file.seek(oldSize - 1) || file.read(&last, 1) != 1)
+            return fail(QStringLiteral("No se puede leer %1: %2").arg(path, file.errorString()));
+        if (last != '\n') bytes = "\r\n";
+    }
+    bytes += record;
+
+    QString reason;
+    if (!file.seek(oldSize)) {
+        reason = file.errorString();
+    } else if (file.write(bytes) != bytes.size()) {
+        reason = file.errorString();
+    } else if (!file.flush()) {
+        reason = file.errorString();
+    } else if (!syncToDisk(file)) {
+        reason = qt_error_string(errno);
+    } else {
+        file.close();
+        return true;
+    }
+
+    QString message = QStringLiteral("No se pudo guardar en %1: %2").arg(path, reason);
+    if (!existed) {
+        file.close();
+        if (!QFile::remove(path))
+            message += QStringLiteral(" (y no se pudo borrar el archivo a medio escribir)");
+    } else if (!file.resize(oldSize) || !syncToDisk(file)) {
+        message += QStringLiteral(" (y no se pudo devolver el archivo a su tamaño anterior: %1)")
+                       .arg(file.errorString());
+    }
+    return fail(message);
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// Sietari.dat: Windows-1252 text, CR LF lines (LF alone is read too), fields
+// split by commas and line ends, text fields in double quotes, numbers bare.
+// One figure is 57 fields on 29 lines: the quoted name, then one "x,y" line
+// per vertex 1..4 of pieces 0..6.
+
+// Every field of the file in order, blanks around each field and enclosing
+// quotes removed. A comma inside quotes belongs to the field; a quote left
+// open ends at the line end. Lines of blanks hold no field, while an empty
+// place between two commas (or a comma and the line end) is an empty field,
+// so a damaged line shows up as a miscount rather than being papered over.
+QStringList readCatalogueFields(const QByteArray& fileBytes);
+
+// False, with *fields emptied, when the file is missing, cannot be read or
+// holds no field at all.
+bool readCatalogueFile(const QString& path, QStringList* fields);
+
+// The longest leading decimal number (blanks, optional sign, digits, optional
+// period and digits), whatever the locale; 0 when the text starts with none.
+double readLeadingNumber(const QString& field);
+
+// Period separator, no exponent, at most two decimals (a half goes away from
+// zero), no trailing zeros, no zero before the point: 41, 12.5, .39, -.5.
+// Anything that rounds to zero, and anything not finite, is "0".
+QString formatCatalogueNumber(double value);
+
+// The 29 CR LF lines of one figure: x = VertexCopy[p][v][1] and
+// y = VertexCopy[p][v][2] for p = 0..6, v = 1..4. Empty when the name cannot
+// be stored: a character without a Windows-1252 byte, a double quote (there is
+// no escape for it) or a line end would each corrupt the record or the file.
+QByteArray buildFigureRecord(const QString& name, const double VertexCopy[8][5][3]);
+
+// Adds one record at the end of the file, creating the file if needed, in a
+// single write flushed to the disk. A file whose last byte is not a line end
+// gets CR LF first so the record starts on its own line. On any failure the
+// file is cut back to its former length (or removed if this call created
+// it), *error says why, and the result is false. Existing content is never
+// shortened on success.
+bool appendFigureRecord(const QString& path, const QByteArray& record, QString* error);

@@ -1,0 +1,109 @@
+#include "ui/Form1.h"
+
+#include "catalogue/CatalogueFile.h"
+#include "model/Numbers.h"
+#include "ui/Platform.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QListWidget>
+
+namespace {
+constexpr int kFieldsPerFigure = 57;
+}
+
+// Selecting by code shows the figure even when its entry is selected already.
+void Form1::selectFigure(int row) {
+    List1->setCurrentRow(row);
+    List1_Click();
+}
+
+void Form1::List1_Click() {
+    showSilhouette();
+    // Only name fields are compared, so a name of digits never matches a
+    // coordinate; the last record of that name wins.
+    const QListWidgetItem* chosen = List1->currentItem();
+    for (int i = 0; chosen && i < List2.size(); i += kFieldsPerFigure)
+        if (List2[i] == chosen->text())
+            FigureIndex = i;
+    ShowFigure();
+    RevealedCount = 0;
+}
+
+void Form1::showSilhouette() {
+    Frame2->setBackColour(kPreviewGreen);
+    Label1[1]->setBackColour(kPreviewGreen);
+    for (ColourButton* piece : Command10)
+        piece->setBackColour(kBlack);
+}
+
+// Cuts the seven black preview buttons to the figure's pieces, behind the
+// green frame while they change.
+void Form1::ShowFigure() {
+    int k = FigureIndex + 1;
+    Frame2->raise();
+    for (int p = 0; p <= 6; ++p) {
+        QCoreApplication::processEvents();
+        M.RegionPoints.assign(4, RegionPoint{});
+        double x = 0;
+        double y = 0;
+        for (int v = 1; v <= 4; ++v) {
+            x = readLeadingNumber(figureField(k));
+            y = readLeadingNumber(figureField(k + 1));
+            M.RegionPoints[v - 1] = {roundHalfEven(x), roundHalfEven(y)};
+            k += 2;
+        }
+        M.BuildPieceRegion(Command10[p]);
+        moveMarker(x, y);
+    }
+    for (ColourButton* piece : Command10)
+        piece->show();
+    sendPreviewFrameBack();
+    MnuSolucion->setEnabled(true);
+}
+
+// The frame goes behind the preview pieces but stays above the green square,
+// whose uncovered rim alone starts a selection band.
+void Form1::sendPreviewFrameBack() {
+    const QObjectList& controls = Frame2->parentWidget()->children();
+    const int square = int(controls.indexOf(Label1[1]));
+    for (int i = square + 1; i < controls.size(); ++i) {
+        auto* above = qobject_cast<QWidget*>(controls[i]);
+        if (above && above != Frame2) {
+            Frame2->stackUnder(above);
+            return;
+        }
+    }
+}
+
+// The list never keeps the keyboard focus: figures are chosen with the mouse.
+void Form1::List1_GotFocus() { Foco->setFocus(); }
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == List1 && event->type() == QEvent::FocusIn)
+        List1_GotFocus();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// Every figure once, in random order, before any comes again.
+void Form1::MnuAleatoria_Click() {
+    const int F = List1->count();
+    if (F == 0) {
+        platform_.messageBox(this, QStringLiteral("No hay ninguna figura."),
+                             Platform::Icon::Exclamation, Platform::Buttons::Ok);
+        return;
+    }
+    showSilhouette();
+    if (FigureOrderPos >= F || int(FigureOrder.size()) != F + 1) {
+        FigureOrder.assign(F + 1, 0);
+        FigureOrderPos = 0;
+    }
+    int r = 0;
+    do
+        r = int(platform_.nextRandom() * F) + 1;
+    while (FigureOrder[r] == 1);
+    FigureOrder[r] = 1;
+    selectFigure(r - 1);
+    ++FigureOrderPos;
+}
