@@ -19,6 +19,10 @@ void Form1::SettlePieces() {
     Command1[7]->hide();
     GroupSelected = false;
     for (int p = 0; p <= 6; ++p) {
+        // A band released while a piece was coming back may have made a new
+        // group: its members stay white and hidden.
+        if (GroupSelected && Command1[p]->backColour() == kWhite)
+            continue;
         if (!Check2[p]->isChecked())
             Command1[p]->show();
         Command1[p]->setBackColour(boardColour(p));

@@ -60,6 +60,9 @@ void Form1::buildControls() {
                                    {1680, 1920}, {2640, 1920}, {720, 3000}};
     for (int p = 0; p <= 6; ++p) {
         Command1[p] = new ColourButton(kPieceColours[p], client);
+        // A piece left dragging after a middle release follows the pointer
+        // with no button held.
+        Command1[p]->setMouseTracking(true);
         Command1[p]->setGeometry(twipsRect(pieceDesign[p].x(), pieceDesign[p].y(), 840, 960));
     }
 
@@ -69,6 +72,7 @@ void Form1::buildControls() {
     Frame1[3] = makeFrame(client, twipsRect(6720, 0, 2655, 6735));
 
     Command1[7] = new ColourButton(kWhite, client);
+    Command1[7]->setMouseTracking(true);
     Command1[7]->setGeometry(twipsRect(1680, 3000, 840, 960));
     Command1[7]->hide();
 

@@ -31,7 +31,9 @@ bool Form1::Form_Load() {
     M.SlopeAngle3 = 71.56505117708;
     for (int i = 1; i <= 7; ++i)
         PieceColour[i] = QString::number(Command1[i - 1]->backColour());
-    Shape1[0]->setBorder(kBlack, 0); // the marker is never seen
+    // The marker is never seen; hidden, it moves without a repaint.
+    Shape1[0]->setBorder(kBlack, 0);
+    Shape1[0]->hide();
     M.PieceSize = 700;
     PreviewSize = 275;
     GroupSelected = false;

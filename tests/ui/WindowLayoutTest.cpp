@@ -121,7 +121,7 @@ void WindowLayoutTest::controls_data() {
         {"Label4", "client", 0, {0, 0, 6855, 6735}, true, false},
         {"Label1(0)", "client", 1, {240, 240, 6495, 6495}, true, false},
         {"Shape2", "client", 2, {}, false, false},
-        {"Shape1(0)", "client", 3, {}, true, false},
+        {"Shape1(0)", "client", 3, {}, false, false},
         {"Shape3", "client", 4, {360, 360, 6255, 6255}, true, false},
         {"Frame1(0)", "client", 12, {-240, 0, 7095, 240}, true, false},
         {"Frame1(1)", "client", 13, {120, 6720, 6975, 135}, true, false},
