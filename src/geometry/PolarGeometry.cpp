@@ -2,6 +2,8 @@
 
 #include "model/Numbers.h"
 
+#include <QString>
+
 #include <cmath>
 #include <initializer_list>
 
@@ -10,6 +12,11 @@ PixelPoint polarToPixel(double angle, double radius, double centreX, double cent
     const double dx = std::cos(a) * radius;
     const double dy = std::sin(a) * radius;
     return {(dx + centreX) / kTwipsPerPixel, (centreY - dy) / kTwipsPerPixel};
+}
+
+double toPreviewCoordinate(double boardPixel, int16_t pieceSize, int16_t previewSize) {
+    const double q = double(pieceSize) / previewSize;
+    return QString::number(floorToInt(boardPixel) / q, 'f', 2).toDouble();
 }
 
 namespace {

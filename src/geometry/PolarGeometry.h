@@ -17,5 +17,10 @@ struct PixelPoint {
 // centre in twips, as pixels of the piece button (screen y grows downwards).
 PixelPoint polarToPixel(double angle, double radius, double centreX, double centreY);
 
+// A board vertex as the editor keeps it for the preview box: the whole pixel
+// it is drawn on, scaled by previewSize / pieceSize and rounded to the two
+// decimals it is saved with.
+double toPreviewCoordinate(double boardPixel, int16_t pieceSize, int16_t previewSize);
+
 // The radius of every vertex of pieces 0 to 6 for the size unit S (twips).
 void ComputePieceRadii(int16_t S, double PieceRadius[8][5]);

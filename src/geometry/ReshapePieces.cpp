@@ -1,14 +1,9 @@
 #include "ui/Form1.h"
 
+#include "geometry/PolarGeometry.h"
 #include "model/Numbers.h"
 
 #include <QCoreApplication>
-#include <QString>
-
-namespace {
-// The editor keeps preview coordinates with two decimals, as they are saved.
-double toHundredths(double value) { return QString::number(value, 'f', 2).toDouble(); }
-} // namespace
 
 void Form1::ReshapePieces() {
     const int count = ReshapeCount;
@@ -37,11 +32,11 @@ void Form1::moveMarker(double x, double y) {
 
 // In the editor the preview box shows the board, scaled down, as it would be saved.
 void Form1::mirrorIntoPreview(int p) {
-    const double q = double(M.PieceSize) / PreviewSize;
     M.RegionPoints.assign(4, RegionPoint{});
     for (int v = 1; v <= 4; ++v) {
         for (int c = 1; c <= 2; ++c)
-            VertexCopy[p][v][c] = toHundredths(floorToInt(M.PieceVertex[p][v][c]) / q);
+            VertexCopy[p][v][c] =
+                toPreviewCoordinate(M.PieceVertex[p][v][c], M.PieceSize, PreviewSize);
         M.RegionPoints[v - 1] = {roundHalfEven(VertexCopy[p][v][1]),
                                  roundHalfEven(VertexCopy[p][v][2])};
     }
