@@ -105,13 +105,7 @@ void Form1::Command1_MouseMove(int, int, int, float X, float Y) {
     }
     if (ReshapeList.size() < 2)
         return;
-    const int p = ReshapeList[1];
-    for (int v = 1; v <= 4; ++v) {
-        M.PieceVertex[p][v][1] += dx / 15.0f;
-        M.PieceVertex[p][v][2] += dy / 15.0f;
-    }
-    M.PieceCentre[p][1] += dx;
-    M.PieceCentre[p][2] += dy;
+    shiftPiece(ReshapeList[1], dx, dy);
     ReshapePieces();
 }
 
@@ -151,16 +145,19 @@ void Form1::Command1_MouseUp(int, int Button, int, float X, float Y) {
 void Form1::moveGroupMembers() {
     const int32_t ex = ReleasePoint[1] - PressPoint[1];
     const int32_t ey = ReleasePoint[2] - PressPoint[2];
-    for (int k = 1; k <= ReshapeCount && k < int(ReshapeList.size()); ++k) {
-        const int p = ReshapeList[k];
-        for (int v = 1; v <= 4; ++v) {
-            M.PieceVertex[p][v][1] += ex / 15.0;
-            M.PieceVertex[p][v][2] += ey / 15.0;
-        }
-        M.PieceCentre[p][1] += ex;
-        M.PieceCentre[p][2] += ey;
-    }
+    for (int k = 1; k <= ReshapeCount && k < int(ReshapeList.size()); ++k)
+        shiftPiece(ReshapeList[k], ex, ey);
     ReshapePieces();
+}
+
+// Moves a piece's tables by a distance in twips; the caller re-cuts it.
+void Form1::shiftPiece(int p, double dx, double dy) {
+    for (int v = 1; v <= 4; ++v) {
+        M.PieceVertex[p][v][1] += dx / kTwipsPerPixel;
+        M.PieceVertex[p][v][2] += dy / kTwipsPerPixel;
+    }
+    M.PieceCentre[p][1] += dx;
+    M.PieceCentre[p][2] += dy;
 }
 
 void Form1::Command1_KeyDown(int, int KeyCode, int) {

@@ -123,12 +123,16 @@ private:
     void buildControls();
     void buildMenus();
     void connectHandlers();
+    using MouseHandler = void (Form1::*)(int, int, int, float, float);
+    class InputForwarder* forwardMouse(QWidget* control, int index, MouseHandler down,
+                                       MouseHandler move, MouseHandler up);
     void layOverBoardAndPreview();
 
     void turnOrMirror(int Index, int Shift);
     void pickUp(int Index, int Shift, float X, float Y);
     void moveGroupOutline(float dx, float dy);
     void moveGroupMembers();
+    void shiftPiece(int p, double dx, double dy);
     void bringToFrontUnderBars(QWidget* control);
     void sendPieceToBack(QWidget* piece);
     void colourPieces();

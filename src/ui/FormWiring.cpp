@@ -9,27 +9,17 @@
 // index of the control in its array.
 void Form1::connectHandlers() {
     for (int i = 0; i < int(Command1.size()); ++i) {
-        auto* input = new InputForwarder(Command1[i]);
-        connect(input, &InputForwarder::mouseDown, this,
-                [this, i](int b, int s, float x, float y) { Command1_MouseDown(i, b, s, x, y); });
-        connect(input, &InputForwarder::mouseMove, this,
-                [this, i](int b, int s, float x, float y) { Command1_MouseMove(i, b, s, x, y); });
-        connect(input, &InputForwarder::mouseUp, this,
-                [this, i](int b, int s, float x, float y) { Command1_MouseUp(i, b, s, x, y); });
+        InputForwarder* input =
+            forwardMouse(Command1[i], i, &Form1::Command1_MouseDown, &Form1::Command1_MouseMove,
+                         &Form1::Command1_MouseUp);
         connect(input, &InputForwarder::keyDown, this,
                 [this, i](int key, int s) { Command1_KeyDown(i, key, s); });
         connect(input, &InputForwarder::keyUp, this,
                 [this, i](int key, int s) { Command1_KeyUp(i, key, s); });
     }
-    for (int i = 0; i < int(Label1.size()); ++i) {
-        auto* input = new InputForwarder(Label1[i]);
-        connect(input, &InputForwarder::mouseDown, this,
-                [this, i](int b, int s, float x, float y) { Label1_MouseDown(i, b, s, x, y); });
-        connect(input, &InputForwarder::mouseMove, this,
-                [this, i](int b, int s, float x, float y) { Label1_MouseMove(i, b, s, x, y); });
-        connect(input, &InputForwarder::mouseUp, this,
-                [this, i](int b, int s, float x, float y) { Label1_MouseUp(i, b, s, x, y); });
-    }
+    for (int i = 0; i < int(Label1.size()); ++i)
+        forwardMouse(Label1[i], i, &Form1::Label1_MouseDown, &Form1::Label1_MouseMove,
+                     &Form1::Label1_MouseUp);
     // toggled fires on every change, by the player or by code, and never
     // when a box is set to the state it already has.
     for (int i = 0; i < int(Check2.size()); ++i)
@@ -46,4 +36,18 @@ void Form1::connectHandlers() {
     connect(MnuFicha, &QAction::triggered, this, &Form1::MnuFicha_Click);
     connect(MnuSolucion, &QAction::triggered, this, &Form1::MnuSolucion_Click);
     connect(MnuReset, &QAction::triggered, this, &Form1::MnuReset_Click);
+}
+
+InputForwarder* Form1::forwardMouse(QWidget* control, int index, MouseHandler down,
+                                    MouseHandler move, MouseHandler up) {
+    auto* input = new InputForwarder(control);
+    const auto to = [this, index](MouseHandler handler) {
+        return [this, index, handler](int b, int s, float x, float y) {
+            (this->*handler)(index, b, s, x, y);
+        };
+    };
+    connect(input, &InputForwarder::mouseDown, this, to(down));
+    connect(input, &InputForwarder::mouseMove, this, to(move));
+    connect(input, &InputForwarder::mouseUp, this, to(up));
+    return input;
 }

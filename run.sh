@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Sietari into build/ and starts the game.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+bash scripts/install-deps.sh
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build -j"$(nproc)"
+
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+    cat >&2 <<'MESSAGE'
+Sietari is built (build/sietari) but cannot start: there is no display here
+(neither DISPLAY nor WAYLAND_DISPLAY is set). Run ./run.sh again from a
+terminal of a desktop session, or, to start it on a virtual screen nobody sees:
+    xvfb-run -a ./run.sh
+MESSAGE
+    exit 2
+fi
+
+exec build/sietari "$@"
