@@ -237,6 +237,72 @@ check_start_position() {
     expect_colour "board" 400 200 0,0,0
 }
 
+# The figure whose name sorts first is drawn as a black silhouette on the
+# green preview square (the preview pieces' square: client (458,18), 165 px).
+check_preview_silhouette() {
+    echo "-- the first figure in the preview box"
+    local histogram black green
+    histogram=$(convert "$SHOT" -crop "165x165+$((CLIENT_X + 458))+$((CLIENT_Y + 18))" \
+        -format %c histogram:info:-)
+    black=$(awk '/#000000/ { sum += $1 } END { print sum + 0 }' <<<"$histogram")
+    green=$(awk '/#00C000/ { sum += $1 } END { print sum + 0 }' <<<"$histogram")
+    if [ "$black" -gt 1000 ] && [ "$green" -gt 1000 ]; then
+        echo "ok    silhouette: $black black and $green green pixels"
+    else
+        echo "FAIL  silhouette: $black black and $green green pixels (over 1000 of each expected)"
+        FAILED_CHECKS=$((FAILED_CHECKS + 1))
+    fi
+}
+
+# The pointer is moved without --sync, which hangs when it is already there.
+pointer_to() {
+    xdotool mousemove $((CLIENT_X + $1)) $((CLIENT_Y + $2))
+    sleep 0.05
+}
+
+# drag <x1> <y1> <x2> <y2>: a left-button drag in client pixels, in steps as
+# a hand would make it.
+drag() {
+    local x1=$1 y1=$2 x2=$3 y2=$4 step steps=20
+    pointer_to "$x1" "$y1"
+    xdotool mousedown 1
+    for step in $(seq 1 "$steps"); do
+        pointer_to $((x1 + (x2 - x1) * step / steps)) $((y1 + (y2 - y1) * step / steps))
+    done
+    xdotool mouseup 1
+    sleep 0.3
+}
+
+right_click() {
+    pointer_to "$1" "$2"
+    xdotool click 3
+    sleep 0.3
+}
+
+# A drag moves the square, a right click turns the medium triangle by 45
+# degrees, and the small red triangle dropped below the board is put away:
+# it disappears and its box (the fourth from the left) stays pressed.
+check_play() {
+    local box_edge_before
+    box_edge_before=$(client_colour 497 210)
+    drag 307 392 207 192
+    right_click 211 394
+    drag 259 426 259 486
+    take_screenshot end_to_end_play.png
+    echo "-- after a drag, a turn and a drop off the board"
+    expect_colour "square, moved" 207 192 0,255,0
+    expect_colour "square's old place" 307 392 0,0,0
+    expect_colour "medium triangle, turned" 223 353 0,255,255
+    expect_colour "red triangle, put away" 259 426 0,0,0
+    expect_colour "middle of the board" 232 232 0,0,0
+    if [ "$(client_colour 497 210)" = "$box_edge_before" ]; then
+        echo "FAIL  the red triangle's box is not drawn pressed"
+        FAILED_CHECKS=$((FAILED_CHECKS + 1))
+    else
+        echo "ok    the red triangle's box is drawn pressed"
+    fi
+}
+
 require_tools
 start_display
 start_game
@@ -244,9 +310,11 @@ wait_for_window
 find_client_origin
 take_screenshot end_to_end_start.png
 check_start_position
+check_preview_silhouette
+check_play
 game_must_be_running "after the checks"
 
 if [ "$FAILED_CHECKS" -ne 0 ]; then
-    fail "$FAILED_CHECKS colour check(s) did not match; see $PWD/end_to_end_start.png"
+    fail "$FAILED_CHECKS check(s) did not match; see the screenshots in $PWD"
 fi
 echo "end_to_end: all checks passed"
