@@ -4,37 +4,38 @@
 #include "geometry/PolarGeometry.h"
 #include "ui/Form1.h"
 
-#include <QFrame>
+#include <QAction>
+#include <QMouseEvent>
 #include <QTest>
-#include <QWindow>
-#include <cmath>
+#include <algorithm>
 
-// A shown window driven the way the player drives it: real events sent to
-// the window, so that the piece outlines decide which button gets a press.
-// Points are in pixels of the window's client area unless said otherwise.
+// A shown window driven by real events sent to it, so that the piece outlines
+// decide which button gets a press. Points are pixels of the client area.
 struct Board {
     FakePlatform platform;
     Form1 form{platform};
 
-    bool open() {
-        if (!form.Form_Load()) return false;
-        form.show();
-        return QTest::qWaitForWindowExposed(&form);
+    // A piece's centre in twips, then its corners 1 to 4 in pixels.
+    QList<QPointF> place(int p) const {
+        QList<QPointF> at{{form.M.PieceCentre[p][1], form.M.PieceCentre[p][2]}};
+        for (int v = 1; v <= 4; ++v)
+            at << QPointF(form.M.PieceVertex[p][v][1], form.M.PieceVertex[p][v][2]);
+        return at;
     }
-
-    // The middle of a piece's corners, where a press surely lands on it.
-    QPoint onPiece(int p) const {
-        double x = 0, y = 0;
-        for (int v = 1; v <= 4; ++v) {
-            x += form.M.PieceVertex[p][v][1];
-            y += form.M.PieceVertex[p][v][2];
-        }
-        return QPoint(qRound(x / 4), qRound(y / 4)) + buttonOrigin();
+    // How far piece p lies from `before` moved by d pixels (its centre by d * 15 twips).
+    double offBy(const QList<QPointF>& before, int p, QPointF d = {}) const {
+        double worst = 0;
+        for (int v = 0; v <= 4; ++v)
+            worst = std::max(worst, (before[v] + d * (v ? 1 : 15) - place(p)[v]).manhattanLength());
+        return worst;
     }
-    QPoint buttonOrigin() const { return form.Command1[0]->pos(); }
-    QPoint onBoard(QPoint boardPixel) const { return form.Label1[0]->pos() + boardPixel; }
-    QPoint inWindow(QPoint client) const { return form.centralWidget()->mapTo(&form, client); }
-
+    static bool near(QPointF a, QPointF b) { return (a - b).manhattanLength() < 1e-6; }
+    QPoint onPiece(int p) const { // the middle of its corners
+        const QList<QPointF> at = place(p);
+        return ((at[1] + at[2] + at[3] + at[4]) / 4).toPoint() + form.Command1[0]->pos();
+    }
+    QPoint onBoard(QPoint pixel) const { return form.Label1[0]->pos() + pixel; }
+    QPoint inWindow(QPoint at) const { return form.centralWidget()->mapTo(&form, at); }
     void press(QPoint at, Qt::MouseButton b = Qt::LeftButton, Qt::KeyboardModifiers m = {}) {
         QTest::mousePress(form.windowHandle(), b, m, inWindow(at));
     }
@@ -42,64 +43,44 @@ struct Board {
     void release(QPoint at, Qt::MouseButton b = Qt::LeftButton) {
         QTest::mouseRelease(form.windowHandle(), b, {}, inWindow(at));
     }
-    void click(QWidget* control) {
-        QTest::mouseClick(form.windowHandle(), Qt::LeftButton, {},
-                          control->mapTo(&form, control->rect().center()));
+    void drag(QPoint from, QPoint to) {
+        press(from);
+        move(to);
+        release(to);
     }
-    // A band drawn on the board, between two of its pixels.
-    void band(QPoint from, QPoint to) {
-        press(onBoard(from));
-        move(onBoard(to));
-        release(onBoard(to));
+    // Queued, as a quick player's events wait behind a slow handler.
+    void post(QWidget* to, QEvent::Type type, QPoint at) {
+        const QPointF p = to->mapFrom(form.centralWidget(), at);
+        const auto b = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+        const auto held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+        QCoreApplication::postEvent(to, new QMouseEvent(type, p, to->mapToGlobal(p), b, held, {}));
     }
-
-    // Position among the client area's children, bottom first.
-    int layer(QWidget* control) const {
-        return int(form.centralWidget()->children().indexOf(control));
-    }
-    bool inFrontUnderBars(int p) const {
-        for (int q = 0; q <= 6; ++q)
-            if (q != p && layer(form.Command1[q]) > layer(form.Command1[p])) return false;
-        for (QFrame* bar : form.Frame1)
-            if (layer(bar) < layer(form.Command1[p])) return false;
-        return true;
-    }
-
-    bool shownInColour(int p) const {
+    bool shownInColour(int p) const { // or in grey for the silhouette
+        const BgrColour colour = form.MnuSilueta->isChecked() ? kGrey : kPieceColours[p];
         return form.Command1[p]->isVisible() && !form.Check2[p]->isChecked() &&
-               form.Command1[p]->backColour() == kPieceColours[p];
+               form.Command1[p]->backColour() == colour;
     }
-    bool putAway(int p) const {
-        return form.Command1[p]->isHidden() && form.Check2[p]->isChecked();
-    }
-};
-
-// Where a piece lies: its corners in pixels and its centre in twips.
-struct PiecePlace {
-    double vertex[5][3] = {};
-    double centre[3] = {};
-
-    PiecePlace() = default;
-    PiecePlace(const Form1& form, int p) {
-        std::copy(&form.M.PieceVertex[p][0][0], &form.M.PieceVertex[p][0][0] + 15, &vertex[0][0]);
-        std::copy(&form.M.PieceCentre[p][0], &form.M.PieceCentre[p][0] + 3, &centre[0]);
-    }
-    // The largest distance between this place shifted by d pixels and `now`.
-    double offBy(const PiecePlace& now, QPointF d) const {
-        double worst = 0;
-        for (int c = 1; c <= 2; ++c) {
-            const double shift = c == 1 ? d.x() : d.y();
-            worst = std::max(worst, std::abs(centre[c] + shift * 15 - now.centre[c]));
-            for (int v = 1; v <= 4; ++v)
-                worst = std::max(worst, std::abs(vertex[v][c] + shift - now.vertex[v][c]));
+    bool away(int p) const { return form.Command1[p]->isHidden() && form.Check2[p]->isChecked(); }
+    // What is wrong with the board as the player sees it; empty when play can reach it.
+    QString inconsistency() const {
+        const bool group = form.GroupSelected;
+        const auto& list = form.ReshapeList;
+        if (form.M.Dragging || form.Command1[7]->isVisible() != group) return "dragging or group";
+        for (int p = 0; p <= 6; ++p) {
+            const bool member = group && std::count(list.begin() + 1, list.end(), p) > 0;
+            if (form.Check2[p]->isEnabled() == group ||
+                (member ? form.Command1[p]->backColour() != kWhite || form.Command1[p]->isVisible()
+                        : !shownInColour(p) && !away(p)))
+                return QStringLiteral("piece %1").arg(p);
         }
-        return worst;
+        return {};
     }
 };
 
-// A corner as the game places it: `angle` degrees counter-clockwise and
-// `radius` twips from the centre, in pixels with y growing downwards.
-inline QPointF cornerAt(double angle, double radius, const double centre[3]) {
-    const double a = angle * kGamePi / 180;
-    return {(centre[1] + std::cos(a) * radius) / 15, (centre[2] - std::sin(a) * radius) / 15};
-}
+// A shown board named `board`, and `form` its window.
+#define OPEN_BOARD                                                                                 \
+    Board board;                                                                                   \
+    Form1& form = board.form;                                                                      \
+    QVERIFY(form.Form_Load());                                                                     \
+    form.show();                                                                                   \
+    QVERIFY(QTest::qWaitForWindowExposed(&form))

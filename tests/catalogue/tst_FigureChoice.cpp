@@ -3,282 +3,194 @@
 #include "ui/Form1.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QFile>
 #include <QListWidget>
-#include <QPolygon>
-#include <QRegion>
+#include <QMap>
 #include <QSet>
 #include <QTest>
 
 namespace {
-constexpr int kFields = 57;
-constexpr BgrColour kYellow = 0x0000FFFF;
+constexpr BgrColour kColour[7] = {0x0000FFFF, 0x00FF00FF, 0x00B5DC6B, 0x000000FF,
+                                  0x0000FF00, 0x000080FF, 0x00FFFF00};
 
-// A valid record whose piece `piece` is cut to other corners, given as four
-// "x,y" words, so a test can read one piece's numbers back from its mask.
-QByteArray record(const QByteArray& name, int piece = -1, const QByteArray& corners = {}) {
+// A valid record whose piece 0 has the four "x,y" corners given.
+QByteArray record(const QByteArray& name, const QByteArray& corners = {}) {
     QList<QByteArray> lines = FakePlatform::figureRecord(name).split('\n');
-    const QList<QByteArray> words = corners.split(' ');
-    for (int v = 0; piece >= 0 && v < 4; ++v)
-        lines[1 + 4 * piece + v] = words[v] + '\r';
+    for (int v = 0; !corners.isEmpty() && v < 4; ++v)
+        lines[1 + v] = corners.split(' ')[v] + '\r';
     return lines.join('\n');
 }
-
-const QByteArray kNandu = "\xD1"
-                          "ANDU";
-// A last record cut short after three of its numbers.
-QByteArray shortLast() {
-    return record("ALFA") + "\"BETA\"\r\n10,20\r\n30\r\n";
-}
-
-QByteArray numbered(int figures, bool backwards) {
-    QByteArray bytes;
-    for (int i = 1; i <= figures; ++i)
-        bytes += record("FIGURA" + QByteArray::number(backwards ? figures + 1 - i : i));
-    return bytes;
-}
-
 } // namespace
 
 class FigureChoiceTest : public QObject {
     Q_OBJECT
   private slots:
-    void load_data();
-    void load();
-    void noCatalogue_data();
-    void noCatalogue();
-    void previewMask_data();
-    void previewMask();
-    void choose_data();
-    void choose();
-    void randomFigure_data();
-    void randomFigure();
-    void randomWithoutFigures();
-};
-
-void FigureChoiceTest::load_data() {
-    QTest::addColumn<QByteArray>("catalogue");
-    QTest::addColumn<QStringList>("names"); // the list, top to bottom
-    QTest::addColumn<int>("fields");
-    QTest::addColumn<int>("shownIndex"); // the name field of the figure shown first
-
-    QByteArray mixed;
-    for (const QByteArray& name :
-         {QByteArray("OSO"), QByteArray("FIGURA10"), kNandu, QByteArray("nube"),
-          QByteArray("figura2"), QByteArray("Zorro"), QByteArray("avion")})
-        mixed += record(name);
-    QTest::newRow("spanish order")
-        << mixed << QStringList{"avion", "figura2", "FIGURA10", "nube", "ÑANDU", "OSO", "Zorro"}
-        << 7 * kFields << 6 * kFields;
-    QTest::newRow("stray last field is a name")
-        << record("UNO") + record("DOS") + "\"SUELTO\"\r\n"
-        << QStringList{"DOS", "SUELTO", "UNO"} << 2 * kFields + 1 << kFields;
-    QTest::newRow("short last record")
-        << shortLast() << QStringList{"ALFA", "BETA"} << kFields + 4 << 0;
-    QStringList many;
-    for (int i = 1; i <= 600; ++i)
-        many << QStringLiteral("FIGURA%1").arg(i);
-    QTest::newRow("600 figures") << numbered(600, true) << many << 600 * kFields << 599 * kFields;
-}
-
-void FigureChoiceTest::load() {
-    QFETCH(QByteArray, catalogue);
-    QFETCH(QStringList, names);
-    QFETCH(int, fields);
-    QFETCH(int, shownIndex);
-    FakePlatform platform;
-    platform.writeCatalogue(catalogue);
-    Form1 form(platform);
-    QVERIFY(form.Form_Load());
-
-    QStringList listed;
-    for (int row = 0; row < form.List1->count(); ++row)
-        listed << form.List1->item(row)->text();
-    QCOMPARE(listed, names);
-    QCOMPARE(form.List2.size(), fields);
-    QCOMPARE(form.List1->currentRow(), 0);
-    QCOMPARE(form.FigureIndex, shownIndex);
-    QVERIFY(form.MnuSolucion->isEnabled());
-    for (ColourButton* piece : form.Command10)
-        QVERIFY(!piece->isHidden());
-    QVERIFY(platform.messages.isEmpty());
-}
-
-void FigureChoiceTest::noCatalogue_data() {
-    QTest::addColumn<bool>("present");
-    QTest::addColumn<QByteArray>("catalogue");
-    QTest::newRow("missing") << false << QByteArray();
-    QTest::newRow("empty") << true << QByteArray();
-}
-
-void FigureChoiceTest::noCatalogue() {
-    QFETCH(bool, present);
-    QFETCH(QByteArray, catalogue);
-    FakePlatform platform;
-    if (present)
+    // A null catalogue is a missing file. `click` is an entry clicked once the solution
+    // is shown, which brings the silhouette back; `corners` is piece 0 of the figure
+    // shown at the end, whose name is at `shownIndex`.
+    void load_data() {
+        QTest::addColumn<QByteArray>("catalogue");
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QString>("click");
+        QTest::addColumn<int>("shownIndex");
+        QTest::addColumn<QPolygon>("corners");
+        using L = QStringList;
+        using P = QPolygon;
+        QByteArray mixed;
+        for (const char* name :
+             {"OSO", "FIGURA10", "\321ANDU", "nube", "figura2", "Zorro", "avion"})
+            mixed += record(name);
+        // Ñ after N, numbers in value order, letter case ignored; the first entry shows.
+        QTest::newRow("order") << mixed
+                               << L{"avion", "figura2", "FIGURA10", "nube", "ÑANDU", "OSO", "Zorro"}
+                               << "" << 6 * 57 << P();
+        // A name of digits matches no coordinate, clicked while already chosen.
+        QTest::newRow("digits") << record("41") + record("BETA", "41,41 41,0 0,0 0,41")
+                                << L{"41", "BETA"} << "41" << 0 << P();
+        // Number forms; halves round to even.
+        QTest::newRow("numbers") << record("A", ".39,-.5 41,0.39 40.5,39.5 12.5,13.5") << L{"A"}
+                                 << "" << 0 << P({{0, 0}, {41, 0}, {40, 40}, {12, 14}});
+        // A short last record, clicked: its missing numbers read as 0.
+        QTest::newRow("short") << record("A") + "\"B\"\r\n10,20\r\n30\r\n"
+                               << L{"A", "B"} << "B" << 57
+                               << P({{10, 20}, {30, 0}, {0, 0}, {0, 0}});
+        QTest::newRow("missing file") << QByteArray() << L{} << "" << 0 << P();
+        QTest::newRow("empty file") << QByteArray("") << L{} << "" << 0 << P();
+    }
+    void load() {
+        QFETCH(QByteArray, catalogue);
+        QFETCH(QStringList, names);
+        QFETCH(QString, click);
+        QFETCH(int, shownIndex);
+        QFETCH(QPolygon, corners);
+        FakePlatform platform;
         platform.writeCatalogue(catalogue);
-    else
-        QVERIFY(QFile::remove(platform.folder + QStringLiteral("/Sietari.dat")));
-    Form1 form(platform);
-    QVERIFY(!form.Form_Load());
-    QCOMPARE(platform.messages.size(), 1);
-    QCOMPARE(platform.messages[0].text, QStringLiteral("No ecuentro el archivo 'Sietari.dat'."));
-    QVERIFY(platform.messages[0].icon == Platform::Icon::Exclamation);
-    QVERIFY(platform.messages[0].buttons == Platform::Buttons::Ok);
-}
-
-void FigureChoiceTest::previewMask_data() {
-    QTest::addColumn<QByteArray>("catalogue");
-    QTest::addColumn<int>("row");
-    QTest::addColumn<int>("piece");
-    QTest::addColumn<QPolygon>("corners"); // none: the piece shows nothing
-
-    QTest::newRow("halves go to even") << record("A", 2, "12.5,13.5 41,13.5 41,40.5 12.5,40.5") << 0
-                                       << 2 << QPolygon({{12, 14}, {41, 14}, {41, 40}, {12, 40}});
-    QTest::newRow("no zero before the point")
-        << record("A", 4, ".39,-.5 40,.39 40.5,40 -.5,39.5") << 0 << 4
-        << QPolygon({{0, 0}, {40, 0}, {40, 40}, {0, 40}});
-    QTest::newRow("zero before the point") << record("A", 6, "0.39,41 20.5,0.39 41,41 21.5,60") << 0
-                                           << 6 << QPolygon({{0, 41}, {20, 0}, {41, 41}, {22, 60}});
-    QTest::newRow("short record, numbers given")
-        << shortLast() << 1 << 0 << QPolygon({{10, 20}, {30, 0}, {0, 0}, {0, 0}});
-    QTest::newRow("short record, numbers missing") << shortLast() << 1 << 5 << QPolygon();
-}
-
-void FigureChoiceTest::previewMask() {
-    QFETCH(QByteArray, catalogue);
-    QFETCH(int, row);
-    QFETCH(int, piece);
-    QFETCH(QPolygon, corners);
-    FakePlatform platform;
-    platform.writeCatalogue(catalogue);
-    Form1 form(platform);
-    QVERIFY(form.Form_Load());
-    form.selectFigure(row);
-
-    const QRegion mask = form.Command10[piece]->mask();
-    if (corners.isEmpty())
-        QVERIFY(!mask.intersects(form.Command10[piece]->rect()));
-    else
-        QCOMPARE(mask, QRegion(corners, Qt::OddEvenFill));
-}
-
-void FigureChoiceTest::choose_data() {
-    QTest::addColumn<QByteArray>("catalogue");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<bool>("click"); // a real click on the entry, else chosen by code
-    QTest::addColumn<int>("figureIndex");
-
-    const QByteArray two = record("ALFA") + record("BETA");
-    QTest::newRow("same entry again, by code") << two << "ALFA" << false << 0;
-    QTest::newRow("same entry again, clicked") << two << "ALFA" << true << 0;
-    QTest::newRow("other entry, clicked") << two << "BETA" << true << kFields;
-    QTest::newRow("name of digits is not a coordinate")
-        << record("41") + record("BETA", 0, "41,41 41,0 0,0 0,41") << "41" << false << 0;
-    QTest::newRow("last record of a name wins")
-        << record("DUP") + record("OTRO") + record("DUP") << "DUP" << false << 2 * kFields;
-    QTest::newRow("name with Ñ, clicked")
-        << record("OSO") + record(kNandu) << "ÑANDU" << true << kFields;
-}
-
-void FigureChoiceTest::choose() {
-    QFETCH(QByteArray, catalogue);
-    QFETCH(QString, name);
-    QFETCH(bool, click);
-    QFETCH(int, figureIndex);
-    FakePlatform platform;
-    platform.writeCatalogue(catalogue);
-    Form1 form(platform);
-    QVERIFY(form.Form_Load());
-    // A hint first, so that choosing has colours to take back.
-    platform.randoms = {0.0};
-    form.MnuFicha_Click();
-    QCOMPARE(form.Command10[0]->backColour(), kYellow);
-
-    QListWidgetItem* item = form.List1->findItems(name, Qt::MatchExactly).value(0);
-    QVERIFY(item);
-    form.show();
-    form.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&form));
-    if (click)
-        QTest::mouseClick(form.List1->viewport(), Qt::LeftButton, {},
-                          form.List1->visualItemRect(item).center());
-    else
-        form.selectFigure(form.List1->row(item));
-    QCOMPARE(form.List1->currentItem(), item);
-    QCOMPARE(form.FigureIndex, figureIndex);
-    QCOMPARE(form.Frame2->backColour(), kPreviewGreen);
-    QCOMPARE(form.Label1[1]->backColour(), kPreviewGreen);
-    for (ColourButton* piece : form.Command10)
-        QCOMPARE(piece->backColour(), kBlack);
-    QCOMPARE(form.RevealedCount, int16_t(0));
-    // The list hands the keyboard focus on, after a click as when given it.
-    if (click) QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(form.Foco));
-    form.Foco->clearFocus();
-    form.List1->setFocus();
-    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(form.Foco));
-}
-
-void FigureChoiceTest::randomFigure_data() {
-    QTest::addColumn<int>("figures");
-    QTest::addColumn<QList<double>>("randoms");
-    QTest::addColumn<int>("uses");
-    QTest::addColumn<QList<int>>("rows"); // entries shown in turn; none: not checked
-
-    QTest::newRow("redrawn until new, then a new round")
-        << 3 << QList<double>{0.0, 0.0, 0.5, 0.0, 0.9, 0.9} << 4 << QList<int>{0, 1, 2, 2};
-    QTest::newRow("one figure") << 1 << QList<double>{0.7, 0.2} << 3 << QList<int>{0, 0, 0};
-    QTest::newRow("600 figures, the last") << 600 << QList<double>{0.9999} << 1 << QList<int>{599};
-    QTest::newRow("600 figures, a whole round") << 600 << QList<double>{} << 600 << QList<int>{};
-}
-
-void FigureChoiceTest::randomFigure() {
-    QFETCH(int, figures);
-    QFETCH(QList<double>, randoms);
-    QFETCH(int, uses);
-    QFETCH(QList<int>, rows);
-    FakePlatform platform;
-    platform.writeCatalogue(numbered(figures, false));
-    Form1 form(platform);
-    QVERIFY(form.Form_Load());
-    platform.randoms.assign(randoms.begin(), randoms.end());
-
-    QList<int> shown;
-    for (int use = 0; use < uses; ++use) {
-        form.MnuAleatoria->trigger();
-        shown << form.List1->currentRow();
-        QVERIFY(form.List1->currentItem());
-        QCOMPARE(form.List2.value(form.FigureIndex), form.List1->currentItem()->text());
+        if (catalogue.isNull()) QVERIFY(QFile::remove(platform.folder + "/Sietari.dat"));
+        Form1 form(platform);
+        QCOMPARE(form.Form_Load(), !names.isEmpty());
+        QStringList listed;
+        for (int row = 0; row < form.List1->count(); ++row)
+            listed << form.List1->item(row)->text();
+        QCOMPARE(listed, names);
+        QCOMPARE(platform.messages.value(0).text,
+                 names.isEmpty() ? QString("No ecuentro el archivo 'Sietari.dat'.") : QString());
+        if (!click.isEmpty()) {
+            form.MnuSolucion->trigger();
+            form.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&form));
+            const QListWidgetItem* item = form.List1->findItems(click, Qt::MatchExactly).value(0);
+            QTest::mouseClick(form.List1->viewport(), Qt::LeftButton, {},
+                              form.List1->visualItemRect(item).center());
+            QCOMPARE(form.Frame2->backColour(), kPreviewGreen);
+        }
+        QCOMPARE(form.FigureIndex, shownIndex);
+        if (!corners.isEmpty())
+            QCOMPARE(form.Command10[0]->mask(), QRegion(corners, Qt::OddEvenFill));
     }
-    if (!rows.isEmpty()) QCOMPARE(shown, rows);
-    for (int start = 0; start < shown.size(); start += figures) {
-        const QList<int> round = shown.mid(start, figures);
-        QCOMPARE(QSet<int>(round.begin(), round.end()).size(), round.size());
+
+    // Two rounds over 600 figures, drawn by the fake's seeded generator.
+    void randomRounds() {
+        FakePlatform platform;
+        QByteArray catalogue;
+        for (int i = 600; i >= 1; --i)
+            catalogue += record("FIGURA" + QByteArray::number(i));
+        platform.writeCatalogue(catalogue);
+        Form1 form(platform);
+        QVERIFY(form.Form_Load());
+        for (int round = 0; round < 2; ++round) {
+            QSet<int> shown;
+            for (int use = 0; use < 600; ++use) {
+                form.MnuAleatoria->trigger();
+                shown << form.List1->currentRow();
+                QCOMPARE(form.List2.value(form.FigureIndex), form.List1->currentItem()->text());
+            }
+            QCOMPARE(shown.size(), 600);
+        }
     }
-    QVERIFY(platform.messages.isEmpty());
-}
 
-void FigureChoiceTest::randomWithoutFigures() {
-    FakePlatform platform;
-    Form1 form(platform);
-    QVERIFY(form.Form_Load());
-    platform.randoms = {0.0};
-    form.MnuFicha_Click();
-    platform.messages.clear();
-    form.List1->clear();
-    platform.randoms = {0.5};
+    // Steps: h "Descubrir Ficha", s "Solución", r "Aleatoria" (the one figure again);
+    // a trailing "-" answers Cancel (the fake answers OK otherwise). The frame turns when
+    // all seven are coloured.
+    void hints_data() {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QList<double>>("randoms");
+        QTest::addColumn<QList<int>>("coloured");
+        QTest::addColumn<QString>("asked");
+        using D = QList<double>;
+        using I = QList<int>;
+        const QString seven = "h h h h h h h";
+        const D draws = {0.9, 0.0, 0.45, 0.3, 0.75, 0.15, 0.6};
+        const I all = {0, 1, 2, 3, 4, 5, 6}, none;
+        QTest::newRow("cancelled") << "h- s-" << draws << none << "hs";
+        // A piece drawn again while coloured is drawn anew.
+        QTest::newRow("redrawn") << "h h" << D{0.5, 0.5, 0.99} << I{3, 6} << "hh";
+        // Six pieces and the seventh hint cancelled leave the frame green.
+        QTest::newRow("six") << seven + "-" << draws << I{6, 0, 3, 2, 5, 1} << "hhhhhhh";
+        // The seventh turns the frame; an eighth asks nothing.
+        QTest::newRow("seven") << seven + " h" << draws << all << "hhhhhhh";
+        // After seven, "Solución" goes back to the silhouette unasked.
+        QTest::newRow("seven, solution") << seven + " s" << draws << none << "hhhhhhh";
+        QTest::newRow("solution") << "s" << draws << all << "s";
+        // While the solution shows, a hint asks nothing and "Solución" goes back unasked.
+        QTest::newRow("solution twice") << "s h s" << draws << none << "s";
+        // Showing the figure again starts the hints afresh.
+        QTest::newRow("again") << seven + " r h" << draws + D{0.0, 0.15} << I{1} << "hhhhhhhh";
+    }
+    void hints() {
+        QFETCH(QString, steps);
+        QFETCH(QList<double>, randoms);
+        QFETCH(QList<int>, coloured);
+        QFETCH(QString, asked);
+        FakePlatform platform;
+        Form1 form(platform);
+        QVERIFY(form.Form_Load());
+        platform.randoms.assign(randoms.begin(), randoms.end());
+        const QMap<QChar, QAction*> menu = {
+            {'h', form.MnuFicha}, {'s', form.MnuSolucion}, {'r', form.MnuAleatoria}};
+        for (const QString& step : steps.split(' ')) {
+            if (step.endsWith('-')) platform.answers = {Platform::Answer::Cancel};
+            menu[step[0]]->trigger();
+        }
+        const QMap<QString, QChar> kinds = {{"Quieres descubrir una ficha?", 'h'},
+                                            {"Quieres ver la solución?", 's'}};
+        QString questions;
+        for (const FakePlatform::Message& message : platform.messages)
+            questions += kinds.value(message.text, '?');
+        QCOMPARE(questions, asked);
+        for (int p = 0; p <= 6; ++p)
+            QCOMPARE(form.Command10[p]->backColour(), coloured.contains(p) ? kColour[p] : kBlack);
+        QCOMPARE(form.Frame2->backColour(),
+                 coloured.size() == 7 ? form.Label1[0]->backColour() : kPreviewGreen);
+    }
 
-    form.MnuAleatoria->trigger();
-    QCOMPARE(platform.messages.size(), 1);
-    QCOMPARE(platform.messages[0].text, QStringLiteral("No hay ninguna figura."));
-    QVERIFY(platform.messages[0].icon == Platform::Icon::Exclamation);
-    QVERIFY(platform.messages[0].buttons == Platform::Buttons::Ok);
-    // Nothing else: the revealed piece stays and no chance was drawn.
-    QCOMPARE(form.Command10[0]->backColour(), kYellow);
-    QCOMPARE(form.RevealedCount, int16_t(1));
-    QCOMPARE(platform.randoms.size(), size_t(1));
-}
+    // Played at a size other than the start one, which reset keeps.
+    void reset() {
+        FakePlatform platform;
+        Form1 form(platform);
+        QVERIFY(form.Form_Load());
+        form.MnuTam[3]->trigger();
+        QList<QRegion> start;
+        for (ColourButton* piece : form.Command1)
+            start << piece->mask();
+        form.Command1_MouseDown(0, 1, 0, 1000, 1000);
+        form.Command1_MouseMove(0, 1, 0, 1600, 1300);
+        form.Command1_MouseUp(0, 1, 0, 1600, 1300);
+        form.Check2[1]->setChecked(true);
+        form.MnuSilueta->trigger();
+        form.Label1_MouseDown(0, 1, 0, 30, 3000);
+        form.Label1_MouseUp(0, 1, 0, 6450, 6480);
+        QVERIFY(form.Command1[0]->mask() != start[0] && form.GroupSelected);
+
+        form.MnuReset->trigger();
+        for (int p = 0; p <= 6; ++p) {
+            QVERIFY(!form.Command1[p]->isHidden() && !form.Check2[p]->isChecked());
+            QCOMPARE(form.Command1[p]->backColour(), kColour[p]);
+            QCOMPARE(form.Command1[p]->mask(), start[p]);
+        }
+        QVERIFY(!form.GroupSelected && form.Command1[7]->isHidden());
+        QVERIFY(!form.MnuSilueta->isChecked() && form.MnuTam[3]->isChecked());
+    }
+};
 
 SIETARI_REGISTER_TEST(FigureChoiceTest)
 #include "tst_FigureChoice.moc"
