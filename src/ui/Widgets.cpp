@@ -43,7 +43,17 @@ OutlineShape::OutlineShape(BgrColour colour, int borderWidth, Qt::PenStyle style
 void OutlineShape::setBorder(BgrColour colour, int borderWidth) {
     colour_ = colour;
     width_ = borderWidth;
+    maskToOutline();
     update();
+}
+
+void OutlineShape::resizeEvent(QResizeEvent*) { maskToOutline(); }
+
+// Only the outline is the shape's: a piece moving inside the board's frame
+// then never asks the frame to paint.
+void OutlineShape::maskToOutline() {
+    const int w = std::max(width_, 1);
+    setMask(QRegion(rect()).subtracted(QRegion(rect().adjusted(w, w, -w, -w))));
 }
 
 void OutlineShape::paintEvent(QPaintEvent*) {

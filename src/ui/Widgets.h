@@ -46,8 +46,11 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void maskToOutline();
+
     BgrColour colour_;
     int width_;
     Qt::PenStyle style_;
