@@ -16,8 +16,7 @@ struct ShownWindow {
     ShownWindow() {
         form.Form_Load();
         form.show();
-        if (!QTest::qWaitForWindowExposed(&form))
-            qFatal("the window was never shown");
+        if (!QTest::qWaitForWindowExposed(&form)) qFatal("the window was never shown");
     }
 };
 

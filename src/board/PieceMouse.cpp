@@ -28,8 +28,7 @@ void Form1::Command1_MouseDown(int Index, int Button, int Shift, float X, float 
 // while the left button holds it.
 void Form1::turnOrMirror(int Index, int Shift) {
     if (GroupSelected) {
-        if (Command1[Index]->backColour() == kWhite)
-            return; // a group cannot be turned
+        if (Command1[Index]->backColour() == kWhite) return; // a group cannot be turned
         SettlePieces();
     }
     const double s = Shift != 0 ? -45 : 45;
@@ -46,27 +45,23 @@ void Form1::turnOrMirror(int Index, int Shift) {
         M.Dragging = false;
     }
     bringToFrontUnderBars(Command1[Index]);
-    if (M.Dragging)
-        return;
+    if (M.Dragging) return;
     for (int v = 1; v <= 4; ++v) {
         M.PieceAngle[Index][v] += s;
-        if (M.PieceAngle[Index][v] < 0)
-            M.PieceAngle[Index][v] += 360; // never reduced from above
+        if (M.PieceAngle[Index][v] < 0) M.PieceAngle[Index][v] += 360; // never reduced from above
         const PixelPoint vertex = polarToPixel(M.PieceAngle[Index][v], M.PieceRadius[Index][v],
                                                M.PieceCentre[Index][1], M.PieceCentre[Index][2]);
         M.PieceVertex[Index][v][1] = vertex.x;
         M.PieceVertex[Index][v][2] = vertex.y;
     }
     reshapeOne(Index);
-    if (!GroupSelected)
-        SettlePieces();
+    if (!GroupSelected) SettlePieces();
 }
 
 // Any other press picks a piece (or the group) up; Shift alone sends it back.
 void Form1::pickUp(int Index, int Shift, float X, float Y) {
     if (Command1[Index]->backColour() != kWhite) {
-        if (GroupSelected)
-            SettlePieces();
+        if (GroupSelected) SettlePieces();
         ReshapeList.assign(2, 0);
         ReshapeList[1] = int16_t(Index);
         ReshapeCount = 1;
@@ -86,8 +81,7 @@ void Form1::pickUp(int Index, int Shift, float X, float Y) {
 }
 
 void Form1::Command1_MouseMove(int, int, int, float X, float Y) {
-    if (!M.Dragging || (X == M.DragLastX && Y == M.DragLastY))
-        return;
+    if (!M.Dragging || (X == M.DragLastX && Y == M.DragLastY)) return;
     float dx = 0;
     float dy = 0;
     // A blocked axis keeps its last position, so it catches up once released.
@@ -103,8 +97,7 @@ void Form1::Command1_MouseMove(int, int, int, float X, float Y) {
         moveGroupOutline(dx, dy);
         return;
     }
-    if (ReshapeList.size() < 2)
-        return;
+    if (ReshapeList.size() < 2) return;
     shiftPiece(ReshapeList[1], dx, dy);
     ReshapePieces();
 }
@@ -122,19 +115,16 @@ void Form1::moveGroupOutline(float dx, float dy) {
         M.RegionPoints[m - 1] = {GroupPoints[m][1], GroupPoints[m][2]};
     }
     M.BuildPieceRegion(Command1[7]);
-    if (n >= 1)
-        moveMarker(GroupPoints[1][1], GroupPoints[1][2]);
+    if (n >= 1) moveMarker(GroupPoints[1][1], GroupPoints[1][2]);
     QCoreApplication::processEvents();
 }
 
 void Form1::Command1_MouseUp(int, int Button, int, float X, float Y) {
     ReleasePoint[1] = roundHalfEven(X);
     ReleasePoint[2] = roundHalfEven(Y);
-    if (Button != kLeftButton)
-        return;
+    if (Button != kLeftButton) return;
     PieceHeld = false;
-    if (!M.Dragging)
-        return;
+    if (!M.Dragging) return;
     M.Dragging = false;
     if (GroupSelected)
         moveGroupMembers();

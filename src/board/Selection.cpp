@@ -6,8 +6,7 @@
 // A band drawn on the empty board (or on the uncovered rim of the preview
 // square, at the same offsets) gathers the pieces wholly inside it.
 void Form1::Label1_MouseDown(int, int, int, float X, float Y) {
-    if (ReshapeCount != 1)
-        SettlePieces();
+    if (ReshapeCount != 1) SettlePieces();
     Shape2->setGeometry(twipsRect(leftTwips(Label1[0]) + X, topTwips(Label1[0]) + Y, 0, 0));
     Selecting = true;
     SelAnchor[1] = roundHalfEven(X);
@@ -16,8 +15,7 @@ void Form1::Label1_MouseDown(int, int, int, float X, float Y) {
 }
 
 void Form1::Label1_MouseMove(int, int, int, float X, float Y) {
-    if (!Selecting)
-        return;
+    if (!Selecting) return;
     const double left = X < SelAnchor[1] ? X : SelAnchor[1];
     const double top = Y < SelAnchor[2] ? Y : SelAnchor[2];
     Shape2->setGeometry(twipsRect(leftTwips(Label1[0]) + left, topTwips(Label1[0]) + top,
@@ -25,16 +23,13 @@ void Form1::Label1_MouseMove(int, int, int, float X, float Y) {
 }
 
 void Form1::Label1_MouseUp(int, int, int, float X, float Y) {
-    if (!Selecting)
-        return;
+    if (!Selecting) return;
     SelAnchor[1] = roundHalfEven(leftTwips(Label1[0]) + double(SelAnchor[1]));
     SelAnchor[2] = roundHalfEven(topTwips(Label1[0]) + double(SelAnchor[2]));
     ReleasePoint[1] = roundHalfEven(leftTwips(Label1[0]) + double(X));
-    if (ReleasePoint[1] < SelAnchor[1])
-        std::swap(ReleasePoint[1], SelAnchor[1]);
+    if (ReleasePoint[1] < SelAnchor[1]) std::swap(ReleasePoint[1], SelAnchor[1]);
     ReleasePoint[2] = roundHalfEven(topTwips(Label1[0]) + double(Y));
-    if (ReleasePoint[2] < SelAnchor[2])
-        std::swap(ReleasePoint[2], SelAnchor[2]);
+    if (ReleasePoint[2] < SelAnchor[2]) std::swap(ReleasePoint[2], SelAnchor[2]);
     Selecting = false;
     Shape2->hide();
 
@@ -64,8 +59,7 @@ void Form1::Label1_MouseUp(int, int, int, float X, float Y) {
 void Form1::makeGroup() {
     ReshapeList.assign(1, 0);
     for (int16_t p = 0; p <= 6; ++p)
-        if (Command1[p]->backColour() == kWhite)
-            ReshapeList.push_back(p);
+        if (Command1[p]->backColour() == kWhite) ReshapeList.push_back(p);
     const int n = int(ReshapeList.size()) - 1;
     ReshapeCount = int16_t(n);
     M.RegionPoints.assign(7 * n, RegionPoint{});
@@ -78,8 +72,8 @@ void Form1::makeGroup() {
     int m = 0;
     for (int k = 1; k <= n; ++k) {
         const int q = ReshapeList[k];
-        for (const RegionPoint& point :
-             {anchor, corner(q, 1), corner(q, 2), corner(q, 3), corner(q, 4), corner(q, 1), anchor}) {
+        for (const RegionPoint& point : {anchor, corner(q, 1), corner(q, 2), corner(q, 3),
+                                         corner(q, 4), corner(q, 1), anchor}) {
             M.RegionPoints[m] = point;
             GroupPoints[m + 1] = {0, point.x, point.y};
             ++m;

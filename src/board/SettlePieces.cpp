@@ -21,13 +21,10 @@ void Form1::SettlePieces() {
     for (int p = 0; p <= 6; ++p) {
         // A band released while a piece was coming back may have made a new
         // group: its members stay white and hidden.
-        if (GroupSelected && Command1[p]->backColour() == kWhite)
-            continue;
-        if (!Check2[p]->isChecked())
-            Command1[p]->show();
+        if (GroupSelected && Command1[p]->backColour() == kWhite) continue;
+        if (!Check2[p]->isChecked()) Command1[p]->show();
         Command1[p]->setBackColour(boardColour(p));
-        if (countVerticesOffBoard(p) == 4 && !Check2[p]->isChecked())
-            bringBackToMiddle(p);
+        if (countVerticesOffBoard(p) == 4 && !Check2[p]->isChecked()) bringBackToMiddle(p);
     }
 }
 
@@ -41,8 +38,7 @@ int Form1::countVerticesOffBoard(int p) const {
     for (int v = 1; v <= 4; ++v) {
         const float x = float(M.PieceVertex[p][v][1] * 15 + leftTwips(Command1[p]));
         const float y = float(M.PieceVertex[p][v][2] * 15 + topTwips(Command1[p]));
-        if (x < left || x > right || y < top || y > bottom)
-            ++outside;
+        if (x < left || x > right || y < top || y > bottom) ++outside;
     }
     return outside;
 }
@@ -57,8 +53,7 @@ void Form1::bringBackToMiddle(int p) {
         M.PieceVertex[p][v][1] -= dx / 15.0;
         M.PieceVertex[p][v][2] -= dy / 15.0;
     }
-    if (!M.EditMode)
-        Command1[p]->hide();
+    if (!M.EditMode) Command1[p]->hide();
     reshapeOne(p);
     if (!M.EditMode) {
         Check2[p]->setChecked(true);

@@ -24,6 +24,5 @@ void Form1::Command3_Click() {
 // Group members stay white; settling gives them the right colour later.
 void Form1::MnuSilueta_Click() {
     for (int p = 0; p <= 6; ++p)
-        if (Command1[p]->backColour() != kWhite)
-            Command1[p]->setBackColour(boardColour(p));
+        if (Command1[p]->backColour() != kWhite) Command1[p]->setBackColour(boardColour(p));
 }

@@ -25,8 +25,7 @@ void Form1::List1_Click() {
     // coordinate; the last record of that name wins.
     const QListWidgetItem* chosen = List1->currentItem();
     for (int i = 0; chosen && i < List2.size(); i += kFieldsPerFigure)
-        if (List2[i] == chosen->text())
-            FigureIndex = i;
+        if (List2[i] == chosen->text()) FigureIndex = i;
     ShowFigure();
     RevealedCount = 0;
 }
@@ -78,11 +77,12 @@ void Form1::sendPreviewFrameBack() {
 }
 
 // The list never keeps the keyboard focus: figures are chosen with the mouse.
-void Form1::List1_GotFocus() { Foco->setFocus(); }
+void Form1::List1_GotFocus() {
+    Foco->setFocus();
+}
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == List1 && event->type() == QEvent::FocusIn)
-        List1_GotFocus();
+    if (watched == List1 && event->type() == QEvent::FocusIn) List1_GotFocus();
     return QMainWindow::eventFilter(watched, event);
 }
 

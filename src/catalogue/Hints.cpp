@@ -16,12 +16,11 @@ bool asked(Platform& platform, QWidget* owner, const QString& question) {
 // Paints one random piece of the silhouette, not yet shown, in its colour.
 void Form1::MnuFicha_Click() {
     const bool solutionShown = Label1[0]->backColour() == Label1[1]->backColour();
-    const bool anyHidden = std::any_of(Command10.begin(), Command10.end(),
-                                       [](const ColourButton* b) { return b->backColour() == kBlack; });
-    if (solutionShown || RevealedCount == 7 || !anyHidden)
-        return;
-    if (!asked(platform_, this, QStringLiteral("Quieres descubrir una ficha?")))
-        return;
+    const bool anyHidden =
+        std::any_of(Command10.begin(), Command10.end(),
+                    [](const ColourButton* b) { return b->backColour() == kBlack; });
+    if (solutionShown || RevealedCount == 7 || !anyHidden) return;
+    if (!asked(platform_, this, QStringLiteral("Quieres descubrir una ficha?"))) return;
     if (RevealedCount == 6) {
         Frame2->setBackColour(Label1[0]->backColour());
         Label1[1]->setBackColour(Label1[0]->backColour());
@@ -41,8 +40,7 @@ void Form1::MnuSolucion_Click() {
         RevealedCount = 0;
         return;
     }
-    if (!asked(platform_, this, QStringLiteral("Quieres ver la solución?")))
-        return;
+    if (!asked(platform_, this, QStringLiteral("Quieres ver la solución?"))) return;
     for (int p = 0; p <= 6; ++p)
         Command10[p]->setBackColour(PieceColour[p + 1].toUInt());
     Frame2->setBackColour(Label1[0]->backColour());
@@ -54,8 +52,7 @@ void Form1::MnuSolucion_Click() {
 // current size.
 void Form1::MnuReset_Click() {
     // A group left standing would keep its white outline over the pieces.
-    if (GroupSelected)
-        SettlePieces();
+    if (GroupSelected) SettlePieces();
     for (int p = 0; p <= 6; ++p) {
         Command1[p]->setBackColour(PieceColour[p + 1].toUInt());
         Command1[p]->show();

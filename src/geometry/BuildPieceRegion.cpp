@@ -27,12 +27,10 @@ bool paintsOpaque(const QWidget* widget) {
 // store flushes one image per rectangle.
 void repaintUncovered(QWidget* window, const QRect& changed) {
     QWidget* parent = window->parentWidget();
-    if (!parent || changed.isEmpty())
-        return;
+    if (!parent || changed.isEmpty()) return;
     const QRect inParent = changed.translated(window->pos());
     for (QObject* child : parent->children()) {
-        if (child == window)
-            break; // children are in stacking order, bottom first
+        if (child == window) break; // children are in stacking order, bottom first
         auto* below = qobject_cast<QWidget*>(child);
         if (below && below->isVisible() && paintsOpaque(below) &&
             below->geometry().intersects(inParent))
@@ -44,8 +42,7 @@ void repaintUncovered(QWidget* window, const QRect& changed) {
 void Module1::BuildPieceRegion(QWidget* window) const {
     const QRegion region = polygonRegion(RegionPoints);
     const QRegion before = window->mask().isEmpty() ? QRegion(window->rect()) : window->mask();
-    if (region == before)
-        return;
+    if (region == before) return;
     window->setMask(region);
     // Both outlines' bounding box holds everything that changed, and costs
     // far less than the exclusive-or of the two regions.

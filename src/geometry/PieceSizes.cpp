@@ -12,8 +12,7 @@ constexpr int16_t kSizes[4] = {700, 600, 512, 423};
 void Form1::MnuTam_Click(int Index) {
     // A group left standing would keep white members that the next band
     // cannot hold; end it so every piece is re-cut in its own colour.
-    if (GroupSelected)
-        SettlePieces();
+    if (GroupSelected) SettlePieces();
     for (QAction* item : MnuTam)
         item->setChecked(false);
     MnuTam.at(Index)->setChecked(true);

@@ -22,7 +22,9 @@ double toPreviewCoordinate(double boardPixel, int16_t pieceSize, int16_t preview
 namespace {
 // k·S is a 16-bit product taken before the division: the pieces are shortened
 // by k twips at the largest size and in proportion at the smaller ones.
-double shorten(int k, int16_t S) { return static_cast<int16_t>(k * S) / 700.0; }
+double shorten(int k, int16_t S) {
+    return static_cast<int16_t>(k * S) / 700.0;
+}
 } // namespace
 
 void ComputePieceRadii(int16_t S, double PieceRadius[8][5]) {

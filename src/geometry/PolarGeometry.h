@@ -6,7 +6,9 @@
 // is computed with it so that saved figures and turns agree to the last bit.
 constexpr double kGamePi = 3.14159265359793;
 
-inline double degreesToRadians(double degrees) { return degrees * kGamePi / 180; }
+inline double degreesToRadians(double degrees) {
+    return degrees * kGamePi / 180;
+}
 
 struct PixelPoint {
     double x = 0;

@@ -15,8 +15,7 @@ void Form1::ReshapePieces() {
                                      floorToInt(M.PieceVertex[p][v][2])};
         M.BuildPieceRegion(Command1[p]);
         moveMarker(M.PieceVertex[p][1][1], M.PieceVertex[p][1][2]);
-        if (M.EditMode && p <= 6)
-            mirrorIntoPreview(p);
+        if (M.EditMode && p <= 6) mirrorIntoPreview(p);
     }
     // Let the new outlines show at once, also in the middle of a drag.
     QCoreApplication::processEvents();

@@ -6,8 +6,8 @@
 // Colours are kept as 0x00BBGGRR values, the form the piece colour texts use.
 using BgrColour = uint32_t;
 
-constexpr BgrColour kWhite = 0x00FFFFFF;     // group button and group members
-constexpr BgrColour kGrey = 0x00808080;      // silhouette
+constexpr BgrColour kWhite = 0x00FFFFFF; // group button and group members
+constexpr BgrColour kGrey = 0x00808080;  // silhouette
 constexpr BgrColour kBlack = 0x00000000;
 constexpr BgrColour kPreviewGreen = 0x0000C000;
 constexpr BgrColour kBrightGreen = 0x0000FF00;

@@ -16,8 +16,7 @@ Platform::Answer DesktopPlatform::messageBox(QWidget* owner, const QString& text
                                              Buttons buttons) {
     QMessageBox box(icon == Icon::Question ? QMessageBox::Question : QMessageBox::Warning, kTitle,
                     text, QMessageBox::Ok, owner);
-    if (buttons == Buttons::OkCancel)
-        box.addButton(QMessageBox::Cancel);
+    if (buttons == Buttons::OkCancel) box.addButton(QMessageBox::Cancel);
     box.setDefaultButton(QMessageBox::Ok);
     return box.exec() == QMessageBox::Ok ? Answer::Ok : Answer::Cancel;
 }
@@ -46,4 +45,6 @@ double DesktopPlatform::nextRandom() {
     return std::uniform_real_distribution<double>(0.0, 1.0)(generator_);
 }
 
-QString DesktopPlatform::programFolder() const { return QCoreApplication::applicationDirPath(); }
+QString DesktopPlatform::programFolder() const {
+    return QCoreApplication::applicationDirPath();
+}

@@ -7,7 +7,7 @@
 // The real desktop: Qt's dialogs, the desktop's file associations and a
 // generator seeded from the clock.
 class DesktopPlatform : public Platform {
-public:
+  public:
     Answer messageBox(QWidget* owner, const QString& text, Icon icon, Buttons buttons) override;
     QString inputBox(QWidget* owner, const QString& prompt, const QString& title,
                      const QString& text) override;
@@ -16,6 +16,6 @@ public:
     double nextRandom() override;
     QString programFolder() const override;
 
-private:
+  private:
     std::mt19937_64 generator_;
 };

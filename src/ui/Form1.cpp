@@ -56,7 +56,7 @@ void Form1::buildControls() {
     Shape3 = new OutlineShape(kLightGrey, 1, Qt::SolidLine, client);
     Shape3->setGeometry(twipsRect(360, 360, 6255, 6255));
 
-    const QPoint pieceDesign[7] = {{720, 840},  {1680, 840},  {2640, 840}, {720, 1920},
+    const QPoint pieceDesign[7] = {{720, 840},   {1680, 840},  {2640, 840}, {720, 1920},
                                    {1680, 1920}, {2640, 1920}, {720, 3000}};
     for (int p = 0; p <= 6; ++p) {
         Command1[p] = new ColourButton(kPieceColours[p], client);
@@ -83,11 +83,11 @@ void Form1::buildControls() {
     Frame2->setGeometry(twipsRect(240, 360, 1695, 1215));
     List1 = new QListWidget(panel);
     List1->setGeometry(twipsRect(120, 3540, 2535, 3180));
-    const QPoint previewDesign[7] = {{480, 600},  {960, 600},  {1440, 600}, {480, 1080},
+    const QPoint previewDesign[7] = {{480, 600},  {960, 600},   {1440, 600}, {480, 1080},
                                      {960, 1080}, {1440, 1080}, {480, 1560}};
     for (int p = 0; p <= 6; ++p)
-        Command10[p] =
-            makePreviewPiece(panel, twipsRect(previewDesign[p].x(), previewDesign[p].y(), 375, 375));
+        Command10[p] = makePreviewPiece(
+            panel, twipsRect(previewDesign[p].x(), previewDesign[p].y(), 375, 375));
 
     Frame4 = makeFrame(panel, twipsRect(120, 2820, 2535, 675));
     const int checkLeft[7] = {1080, 1320, 120, 600, 360, 840, 1560};

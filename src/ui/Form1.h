@@ -20,7 +20,7 @@ class QMenu;
 // geometry/, piece handling and the board in board/, figures in catalogue/.
 class Form1 : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     explicit Form1(Platform& platform, QWidget* parent = nullptr);
 
     // Start-up; false when the program must end without showing the window.
@@ -28,7 +28,7 @@ public:
 
     // ---- State: the piece tables and the window's own fields -------------
     Module1 M;
-    QString PieceColour[8];   // (p + 1): colour of piece p as decimal text
+    QString PieceColour[8]; // (p + 1): colour of piece p as decimal text
     bool PieceHeld = false;
     bool Selecting = false;
     int32_t SelAnchor[3] = {};
@@ -116,10 +116,10 @@ public:
     void MnuReset_Click();
     void selectFigure(int row);
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void buildControls();
     void buildMenus();
     void connectHandlers();

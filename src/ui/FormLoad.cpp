@@ -15,13 +15,11 @@ QRect around(const QWidget* control, int marginTwips) {
 
 bool Form1::Form_Load() {
     M.AppFolder = platform_.programFolder();
-    if (!M.AppFolder.endsWith(QLatin1Char('/')))
-        M.AppFolder += QLatin1Char('/');
+    if (!M.AppFolder.endsWith(QLatin1Char('/'))) M.AppFolder += QLatin1Char('/');
     M.EditMode = false;
     RevealedCount = 0;
     platform_.seedRandomFromClock();
-    if (!LoadCatalogue())
-        return false;
+    if (!LoadCatalogue()) return false;
 
     PieceHeld = false;
     Selecting = false;
@@ -42,7 +40,7 @@ bool Form1::Form_Load() {
     M.InitPieceTables(widthTwips(Command1[0]), heightTwips(Command1[0]));
     ComputeVertices();
 
-    selectFigure(0); // the figure whose name sorts first
+    selectFigure(0);               // the figure whose name sorts first
     MnuGuardar->setEnabled(false); // only the editor saves figures
     // TODO(about window): show it modally before the main window.
     return true;

@@ -9,9 +9,8 @@
 // index of the control in its array.
 void Form1::connectHandlers() {
     for (int i = 0; i < int(Command1.size()); ++i) {
-        InputForwarder* input =
-            forwardMouse(Command1[i], i, &Form1::Command1_MouseDown, &Form1::Command1_MouseMove,
-                         &Form1::Command1_MouseUp);
+        InputForwarder* input = forwardMouse(Command1[i], i, &Form1::Command1_MouseDown,
+                                             &Form1::Command1_MouseMove, &Form1::Command1_MouseUp);
         connect(input, &InputForwarder::keyDown, this,
                 [this, i](int key, int s) { Command1_KeyDown(i, key, s); });
         connect(input, &InputForwarder::keyUp, this,

@@ -45,8 +45,7 @@ bool InputForwarder::eventFilter(QObject*, QEvent* event) {
     case QEvent::KeyRelease: {
         // Qt repeats releases while a key is held; only the real one counts.
         auto* key = static_cast<QKeyEvent*>(event);
-        if (!key->isAutoRepeat())
-            emit keyUp(key->key(), shiftState(key->modifiers()));
+        if (!key->isAutoRepeat()) emit keyUp(key->key(), shiftState(key->modifiers()));
         return false;
     }
     default:

@@ -11,16 +11,16 @@ class QWidget;
 // right press no longer falls through to the board below).
 class InputForwarder : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit InputForwarder(QWidget* watched);
 
-signals:
+  signals:
     void mouseDown(int button, int shift, float x, float y);
     void mouseMove(int button, int shift, float x, float y);
     void mouseUp(int button, int shift, float x, float y);
     void keyDown(int keyCode, int shift);
     void keyUp(int keyCode, int shift);
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 };

@@ -8,7 +8,7 @@ class QWidget;
 // modal questions, the desktop's program for a file, chance and the folder
 // the program lives in.
 class Platform {
-public:
+  public:
     enum class Icon { Question, Exclamation };
     enum class Buttons { Ok, OkCancel };
     enum class Answer { Ok, Cancel };

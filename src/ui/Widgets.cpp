@@ -8,8 +8,7 @@ ColourButton::ColourButton(BgrColour colour, QWidget* parent)
     : QPushButton(parent), colour_(colour) {}
 
 void ColourButton::setBackColour(BgrColour colour) {
-    if (colour == colour_)
-        return;
+    if (colour == colour_) return;
     colour_ = colour;
     update();
 }
@@ -17,8 +16,7 @@ void ColourButton::setBackColour(BgrColour colour) {
 void ColourButton::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.fillRect(event->rect(), toQColor(colour_));
-    if (isCheckable())
-        qDrawShadePanel(&painter, rect(), palette(), isChecked(), 2);
+    if (isCheckable()) qDrawShadePanel(&painter, rect(), palette(), isChecked(), 2);
 }
 
 ColourPanel::ColourPanel(BgrColour colour, QWidget* parent) : QWidget(parent), colour_(~colour) {
@@ -27,8 +25,7 @@ ColourPanel::ColourPanel(BgrColour colour, QWidget* parent) : QWidget(parent), c
 }
 
 void ColourPanel::setBackColour(BgrColour colour) {
-    if (colour == colour_)
-        return;
+    if (colour == colour_) return;
     colour_ = colour;
     QPalette colours = palette();
     colours.setColor(QPalette::Window, toQColor(colour));
@@ -47,7 +44,9 @@ void OutlineShape::setBorder(BgrColour colour, int borderWidth) {
     update();
 }
 
-void OutlineShape::resizeEvent(QResizeEvent*) { maskToOutline(); }
+void OutlineShape::resizeEvent(QResizeEvent*) {
+    maskToOutline();
+}
 
 // Only the outline is the shape's: a piece moving inside the board's frame
 // then never asks the frame to paint.
@@ -57,8 +56,7 @@ void OutlineShape::maskToOutline() {
 }
 
 void OutlineShape::paintEvent(QPaintEvent*) {
-    if (width_ <= 0)
-        return;
+    if (width_ <= 0) return;
     QPainter painter(this);
     QPen pen(toQColor(colour_), width_, style_);
     pen.setJoinStyle(Qt::MiterJoin);

@@ -10,15 +10,15 @@
 // is one of the graphical check boxes and is drawn sunken while ticked.
 class ColourButton : public QPushButton {
     Q_OBJECT
-public:
+  public:
     explicit ColourButton(BgrColour colour, QWidget* parent);
     void setBackColour(BgrColour colour);
     BgrColour backColour() const { return colour_; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     BgrColour colour_;
 };
 
@@ -26,29 +26,29 @@ private:
 // re-cutting a piece above it never asks the whole window to repaint.
 class ColourPanel : public QWidget {
     Q_OBJECT
-public:
+  public:
     ColourPanel(BgrColour colour, QWidget* parent);
     void setBackColour(BgrColour colour);
     BgrColour backColour() const { return colour_; }
 
-private:
+  private:
     BgrColour colour_;
 };
 
 // A rectangle outline drawn over its siblings; the mouse passes through it.
 class OutlineShape : public QWidget {
     Q_OBJECT
-public:
+  public:
     OutlineShape(BgrColour colour, int borderWidth, Qt::PenStyle style, QWidget* parent);
     void setBorder(BgrColour colour, int borderWidth);
     BgrColour borderColour() const { return colour_; }
     int borderWidth() const { return width_; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     void maskToOutline();
 
     BgrColour colour_;

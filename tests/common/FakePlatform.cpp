@@ -23,15 +23,13 @@ QByteArray FakePlatform::figureRecord(const QByteArray& name) {
 
 void FakePlatform::writeCatalogue(const QByteArray& bytes) const {
     QFile file(folder + QStringLiteral("/Sietari.dat"));
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        file.write(bytes);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) file.write(bytes);
 }
 
 Platform::Answer FakePlatform::messageBox(QWidget*, const QString& text, Icon icon,
                                           Buttons buttons) {
     messages.append({text, icon, buttons});
-    if (answers.empty())
-        return Answer::Ok;
+    if (answers.empty()) return Answer::Ok;
     const Answer answer = answers.front();
     answers.pop_front();
     return answer;
@@ -40,8 +38,7 @@ Platform::Answer FakePlatform::messageBox(QWidget*, const QString& text, Icon ic
 QString FakePlatform::inputBox(QWidget*, const QString& prompt, const QString& title,
                                const QString&) {
     prompts.append(title + QLatin1Char('|') + prompt);
-    if (inputs.empty())
-        return QString();
+    if (inputs.empty()) return QString();
     const QString answer = inputs.front();
     inputs.pop_front();
     return answer;
@@ -52,8 +49,7 @@ void FakePlatform::openWithDesktop(const QString& target, const QString& folder)
 }
 
 double FakePlatform::nextRandom() {
-    if (randoms.empty())
-        return std::uniform_real_distribution<double>(0.0, 1.0)(fallback_);
+    if (randoms.empty()) return std::uniform_real_distribution<double>(0.0, 1.0)(fallback_);
     const double u = randoms.front();
     randoms.pop_front();
     return u;

@@ -15,7 +15,7 @@
 // so a window loads as it would beside a real catalogue; a test may replace
 // that file (writeCatalogue) before Form_Load.
 class FakePlatform : public Platform {
-public:
+  public:
     FakePlatform();
     void writeCatalogue(const QByteArray& bytes) const;
     static QByteArray figureRecord(const QByteArray& name);
@@ -43,6 +43,6 @@ public:
     QStringList prompts;
     QStringList opened;
 
-private:
+  private:
     std::mt19937 fallback_{20261206};
 };
