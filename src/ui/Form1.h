@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <vector>
 
+class InputForwarder;
 class Platform;
 class QAction;
 class QFrame;
@@ -124,8 +125,8 @@ class Form1 : public QMainWindow {
     void buildMenus();
     void connectHandlers();
     using MouseHandler = void (Form1::*)(int, int, int, float, float);
-    class InputForwarder* forwardMouse(QWidget* control, int index, MouseHandler down,
-                                       MouseHandler move, MouseHandler up);
+    InputForwarder* forwardMouse(QWidget* control, int index, MouseHandler down, MouseHandler move,
+                                 MouseHandler up);
     void layOverBoardAndPreview();
 
     void turnOrMirror(int Index, int Shift);
