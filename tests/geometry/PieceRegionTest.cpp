@@ -1,8 +1,10 @@
 #include "FakePlatform.h"
 #include "TestMain.h"
 #include "ui/Form1.h"
+#include "ui/InputForwarder.h"
 
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTest>
 #include <QWindow>
 #include <cmath>
@@ -65,8 +67,14 @@ void PieceRegionTest::hitTesting() {
     FakePlatform platform;
     Form1 form(platform);
     QVERIFY(form.Form_Load());
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
     QWidget* below = piece < 0 ? static_cast<QWidget*>(form.Label1[0]) : form.Command1[piece];
-    QCOMPARE(form.centralWidget()->childAt(point), below);
+    QSignalSpy pressed(below->findChild<InputForwarder*>(), &InputForwarder::mouseDown);
+    const QPoint inWindow = form.centralWidget()->mapTo(&form, point);
+    QTest::mousePress(form.windowHandle(), Qt::LeftButton, {}, inWindow);
+    QTest::mouseRelease(form.windowHandle(), Qt::LeftButton, {}, inWindow);
+    QCOMPARE(pressed.count(), 1);
 }
 
 // A re-cut repaints only part of what lies below; nothing of an old outline
