@@ -1,5 +1,4 @@
-#include "BoardDriver.h"
-#include "TestMain.h"
+#include "Board.h"
 
 #include <QApplication>
 
@@ -9,20 +8,21 @@ const QPoint kFrom(5, 200), kTo(65, 431);
 class BoardTest : public QObject {
     Q_OBJECT
   private slots:
+    // H or V held, with auto-repeated release and press pairs between moves.
     void drag_data() {
-        QTest::addColumn<int>("key"); // held, with auto-repeated release and press pairs
+        QTest::addColumn<int>("key");
         QTest::newRow("H") << int(Qt::Key_H);
         QTest::newRow("V") << int(Qt::Key_V);
     }
     void drag() {
         QFETCH(int, key);
-        OPEN_BOARD;
+        BOARD(true);
         const QList<QPointF> start = board.place(4);
         const QPoint at = board.onPiece(4), end = at + QPoint(25, -18);
         board.press(at);
         QWidget* focused = QApplication::focusWidget();
         QTest::keyPress(focused, Qt::Key(key));
-        for (QPoint d : {QPoint(13, 5), QPoint(14, 1)}) { // moves between auto-repeats
+        for (QPoint d : {QPoint(13, 5), QPoint(14, 1)}) {
             QKeyEvent up(QEvent::KeyRelease, key, {}, {}, true),
                 down(QEvent::KeyPress, key, {}, {}, true);
             QApplication::sendEvent(focused, &up);
@@ -38,31 +38,31 @@ class BoardTest : public QObject {
         QCOMPARE(board.offBy(start, 4, end - at), 0.0);
     }
 
+    // The square starts turned to 30, 120, 210 and 300 and takes eight plain presses or
+    // one with Shift; the parallelogram, held, is mirrored: each angle a becomes 180 - a.
     void rightPress_data() {
-        QTest::addColumn<int>("piece"); // the square starts turned to 30, 120, 210 and 300
-        QTest::addColumn<int>("presses");
-        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<int>("piece");
+        QTest::addColumn<bool>("shift");
         QTest::addColumn<QList<double>>("angles");
         const double s = 71.56505117708; // the parallelogram's side, from 135, s + 180, -45, s
-        const QList<double> mirrored{45, 360 - s, 225, 180 - s}; // each a becomes 180 - a
-        QTest::newRow("eight turns") << 4 << 8 << 0 << QList<double>{390, 480, 570, 660};
-        QTest::newRow("shift") << 4 << 1 << int(Qt::SHIFT) << QList<double>{345, 75, 165, 255};
-        QTest::newRow("held parallelogram mirrored") << 5 << 1 << 0 << mirrored;
-        QTest::newRow("held parallelogram, shift") << 5 << 1 << int(Qt::SHIFT) << mirrored;
+        const QList<double> mirrored{45, 360 - s, 225, 180 - s};
+        QTest::newRow("eight turns") << 4 << false << QList<double>{390, 480, 570, 660};
+        QTest::newRow("shift") << 4 << true << QList<double>{345, 75, 165, 255};
+        QTest::newRow("held parallelogram mirrored") << 5 << false << mirrored;
+        QTest::newRow("held parallelogram, shift") << 5 << true << mirrored;
     }
     void rightPress() {
         QFETCH(int, piece);
-        QFETCH(int, presses);
-        QFETCH(int, modifiers);
+        QFETCH(bool, shift);
         QFETCH(QList<double>, angles);
-        OPEN_BOARD;
+        BOARD(true);
         const QList<QPointF> start = board.place(piece);
         const QPoint at = board.onPiece(piece);
         for (int v = 1; v <= 4 && piece == 4; ++v)
             form.M.PieceAngle[4][v] = 30 + 90 * (v - 1);
         if (piece == 5) board.press(at);
-        for (int i = 0; i < presses; ++i) {
-            board.press(at, Qt::RightButton, Qt::KeyboardModifiers(modifiers));
+        for (int i = 0; i < (piece == 4 && !shift ? 8 : 1); ++i) {
+            board.press(at, Qt::RightButton, shift ? Qt::ShiftModifier : Qt::NoModifier);
             board.release(at, Qt::RightButton);
         }
         const QList<QPointF> turned = board.place(piece);
@@ -77,9 +77,11 @@ class BoardTest : public QObject {
         }
     }
 
+    // Button pixels; the board's inner edges are at 16 and 433. Off the board a piece
+    // is put away in the button's middle, in the editor shown there.
     void settle_data() {
-        QTest::addColumn<QList<QPointF>>("corners"); // button pixels; inner edges at 16 and 433
-        QTest::addColumn<int>("moved"); // 0 stays, 1 put away in the middle, 2 shown there
+        QTest::addColumn<QList<QPointF>>("corners");
+        QTest::addColumn<int>("moved"); // 0 stays, 1 put away, 2 shown
         using C = QList<QPointF>;
         const C outside{{15.9, 200}, {433.01, 200}, {200, 15.99}, {200, 434}}; // each past one side
         QTest::newRow("all outside") << outside << 1;
@@ -90,7 +92,7 @@ class BoardTest : public QObject {
     void settle() {
         QFETCH(QList<QPointF>, corners);
         QFETCH(int, moved);
-        OPEN_BOARD;
+        BOARD(true);
         form.M.EditMode = moved == 2;
         for (int v = 1; v <= 4; ++v) {
             form.M.PieceVertex[6][v][1] = corners[v - 1].x();
@@ -99,58 +101,50 @@ class BoardTest : public QObject {
         const QList<QPointF> before = board.place(6);
         form.SettlePieces();
         const QPointF shift = moved ? (QPointF(3367.5, 3367.5) - before[0]) / 15 : QPointF();
-        QVERIFY(board.offBy(before, 6, shift) < 0.1); // to the button's middle
+        QVERIFY(board.offBy(before, 6, shift) < 0.1);
         QVERIFY(moved == 1 ? board.away(6) : board.shownInColour(6));
     }
 
-    void bandThenDrag_data() {
-        QTest::addColumn<QPoint>("from"); // board pixels; piece 2's corner is moved to x 56
+    // A band selects the pieces strictly inside it (piece 2's corner is moved to x 56);
+    // the group is dragged by (30, 20) in the silhouette, then a size is chosen: centres
+    // and turns kept, corners in proportion, one size checked, the group over.
+    void groupThenSize_data() {
+        QTest::addColumn<QPoint>("from");
         QTest::addColumn<QPoint>("to");
-        QTest::addColumn<QList<int>>("moved"); // with piece 2, dragged by (30, 20)
-        QTest::newRow("on the border: outside") << kFrom << QPoint(56, 431) << QList<int>{2};
-        QTest::newRow("a pixel further: inside") << kFrom << QPoint(57, 431) << QList<int>{2, 5};
-        QTest::newRow("backwards") << QPoint(57, 431) << kFrom << QList<int>{2, 5};
+        QTest::addColumn<QList<int>>("moved");
+        QTest::addColumn<int>("size"); // item of the size menu
+        const QPoint in(57, 431);
+        QTest::newRow("on the border: outside") << kFrom << QPoint(56, 431) << QList<int>{2} << 0;
+        QTest::newRow("a pixel further: inside") << kFrom << in << QList<int>{2, 5} << 1;
+        QTest::newRow("backwards") << in << kFrom << QList<int>{2, 5} << 2;
+        QTest::newRow("diagonal") << QPoint(kFrom.x(), in.y()) << QPoint(in.x(), kFrom.y())
+                                  << QList<int>{2, 5} << 3;
     }
-    void bandThenDrag() {
+    void groupThenSize() {
         QFETCH(QPoint, from);
         QFETCH(QPoint, to);
         QFETCH(QList<int>, moved);
-        OPEN_BOARD;
-        for (int v = 4; v >= 1; --v) // corner 1 last, exactly to 64
-            form.M.PieceVertex[2][v][1] += 64 - form.M.PieceVertex[2][1][1];
+        QFETCH(int, size);
+        BOARD(true);
+        const double dx = 64 - form.M.PieceVertex[2][1][1]; // corner 1 exactly to 64
+        form.M.PieceCentre[2][1] += dx * 15;
+        for (int v = 1; v <= 4; ++v)
+            form.M.PieceVertex[2][v][1] += dx;
         board.drag(board.onBoard(from), board.onBoard(to));
-        QList<QList<QPointF>> start;
-        for (int p = 0; p <= 6; ++p)
-            start << board.place(p);
+        QList<QList<QPointF>> start = board.places();
         form.MnuSilueta->trigger();
         board.drag(board.onPiece(2), board.onPiece(2) + QPoint(30, 20));
         QCOMPARE(board.inconsistency(), QString()); // members still white, the others grey
         for (int p = 0; p <= 6; ++p)
             QCOMPARE(board.offBy(start[p], p, moved.contains(p) ? QPoint(30, 20) : QPoint()), 0.0);
-        board.drag(board.onBoard({200, 100}), board.onBoard({200, 100}));
-        QVERIFY(!form.GroupSelected);
-        QCOMPARE(board.inconsistency(), QString()); // the members grey too
-    }
-
-    void pieceSizes_data() {
-        QTest::addColumn<int>("item"); // of the size menu
-        for (int item = 0; item < 4; ++item)
-            QTest::addRow("item %d", item) << item;
-    }
-    void pieceSizes() {
-        QFETCH(int, item);
-        OPEN_BOARD;
-        const double k = QList<int>{700, 600, 512, 423}[item] / 700.0; // twips
-        QList<QList<QPointF>> start;
-        for (int p = 0; p <= 6; ++p)
-            start << board.place(p);
-        board.drag(board.onBoard(kFrom), board.onBoard(kTo));
-        form.MnuTam[item]->trigger();
+        start = board.places();
+        form.MnuTam[size]->trigger();
         for (int i = 0; i < 4; ++i)
-            QCOMPARE(form.MnuTam[i]->isChecked(), i == item);
+            QCOMPARE(form.MnuTam[i]->isChecked(), i == size);
         QVERIFY(!form.GroupSelected);
-        QCOMPARE(board.inconsistency(), QString());
-        for (int p = 0; p <= 6; ++p) { // same centre and turn, corners in proportion
+        QCOMPARE(board.inconsistency(), QString());                    // the members grey too
+        const double k = QList<int>{700, 600, 512, 423}[size] / 700.0; // twips
+        for (int p = 0; p <= 6; ++p) {
             const QList<QPointF> now = board.place(p);
             QCOMPARE(now[0], start[p][0]);
             for (int v = 1; v <= 4; ++v)
@@ -159,7 +153,7 @@ class BoardTest : public QObject {
     }
 
     void checkBoxes() {
-        OPEN_BOARD;
+        BOARD(true);
         const QPoint box = form.Check2[1]->mapTo(form.centralWidget(), QPoint(5, 5));
         board.drag(box, box);
         QVERIFY(board.away(1));
@@ -167,34 +161,24 @@ class BoardTest : public QObject {
         QVERIFY(board.shownInColour(1));
     }
 
-    // Handlers let pending events run in their middle: a quick player's release,
-    // and what follows it, may wait in the queue while a move is handled.
-    void eventsInsideHandlers_data() {
-        QTest::addColumn<bool>("group"); // the group of 2 and 5 released, then a click on piece 3;
-                                         // else piece 0 dropped off the board, then a band
-        QTest::newRow("drop off the board, band") << false;
-        QTest::newRow("group release, piece click") << true;
-    }
-    void eventsInsideHandlers() {
-        QFETCH(bool, group);
-        OPEN_BOARD;
-        if (group) board.drag(board.onBoard(kFrom), board.onBoard(kTo));
-        const QPoint grip = board.onPiece(group ? 2 : 0), to = grip + QPoint(group ? 10 : 136, 0);
-        const QPoint from = group ? board.onPiece(3) : board.onBoard(kFrom),
-                     till = group ? from : board.onBoard(kTo);
-        QWidget* then = group ? static_cast<QWidget*>(form.Command1[3]) : form.Label1[0];
+    // Handlers let pending events run in their middle: a quick player's release, and
+    // what follows it, may wait in the queue while a move is handled. Piece 0 is dropped
+    // off the board, then a band drawn round 2 and 5.
+    void dropOffBoardThenBand() {
+        BOARD(true);
+        const QPoint grip = board.onPiece(0), to = grip + QPoint(136, 0);
         board.press(grip);
-        board.post(form.Command1[group ? 7 : 0], QEvent::MouseButtonRelease, to);
-        board.post(then, QEvent::MouseButtonPress, from);
-        board.post(then, QEvent::MouseMove, till);
-        board.post(then, QEvent::MouseButtonRelease, till);
+        board.post(form.Command1[0], QEvent::MouseButtonRelease, to);
+        for (auto type : {QEvent::MouseButtonPress, QEvent::MouseMove, QEvent::MouseButtonRelease})
+            board.post(form.Label1[0], type,
+                       board.onBoard(type == QEvent::MouseButtonPress ? kFrom : kTo));
         board.move(to); // all of the above is handled inside this move
         QVERIFY(!form.M.Dragging);
         board.release(to); // the real button, long since let go by the game
         QCOMPARE(board.inconsistency(), QString());
-        QVERIFY(group ? !form.GroupSelected : form.GroupSelected && board.away(0)); // band: group
+        QVERIFY(form.GroupSelected && board.away(0));
     }
 };
 
-SIETARI_REGISTER_TEST(BoardTest)
+QTEST_MAIN(BoardTest)
 #include "BoardTest.moc"

@@ -11,6 +11,14 @@ const QByteArray kStartLayout =
     "117.46,132.79\r\n99.39,150.86\r\n117.46,168.93\r\n135.54,150.86\r\n6.68,132\r\n"
     "6.68,168.14\r\n24.75,150.07\r\n24.75,113.93\r\n79.75,168.54\r\n53.82,142.61\r\n"
     "105.68,142.61\r\n105.68,142.61\r\n";
+
+// The front of a queue, taken off it; `none` once it runs dry.
+template <class T> T next(std::deque<T>& queue, T none) {
+    if (queue.empty()) return none;
+    none = queue.front();
+    queue.pop_front();
+    return none;
+}
 } // namespace
 
 FakePlatform::FakePlatform() : folder(programDir.path()) {
@@ -29,19 +37,13 @@ void FakePlatform::writeCatalogue(const QByteArray& bytes) const {
 Platform::Answer FakePlatform::messageBox(QWidget*, const QString& text, Icon icon,
                                           Buttons buttons) {
     messages.append({text, icon, buttons});
-    if (answers.empty()) return Answer::Ok;
-    const Answer answer = answers.front();
-    answers.pop_front();
-    return answer;
+    return next(answers, Answer::Ok);
 }
 
 QString FakePlatform::inputBox(QWidget*, const QString& prompt, const QString& title,
                                const QString&) {
     prompts.append(title + QLatin1Char('|') + prompt);
-    if (inputs.empty()) return QString();
-    const QString answer = inputs.front();
-    inputs.pop_front();
-    return answer;
+    return next(inputs, QString());
 }
 
 void FakePlatform::openWithDesktop(const QString& target, const QString& folder) {
@@ -50,7 +52,5 @@ void FakePlatform::openWithDesktop(const QString& target, const QString& folder)
 
 double FakePlatform::nextRandom() {
     if (randoms.empty()) return std::uniform_real_distribution<double>(0.0, 1.0)(fallback_);
-    const double u = randoms.front();
-    randoms.pop_front();
-    return u;
+    return next(randoms, 0.0);
 }

@@ -1,78 +1,69 @@
-#include "FakePlatform.h"
-#include "TestMain.h"
-#include "ui/Form1.h"
+#include "Board.h"
 
 #include <QFrame>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
-#include <QTest>
 
 class WindowLayoutTest : public QObject {
     Q_OBJECT
   private slots:
-    void menus_data();
-    void menus();
-    void placesAndStacking();
-};
+    void menus_data() {
+        QTest::addColumn<QString>("items");
+        // caption|shortcut|flags: c checkable, x checked, d disabled as built, s disabled
+        // once started (the first figure is then on show); "-" a separator.
+        QTest::newRow("Juego") << QStringLiteral(
+            "Figura Aleatoria, -, Descubrir Ficha, Solución||d, -, Reiniciar|F5");
+        QTest::newRow("Opciones") << QStringLiteral(
+            "Silueta|F2|c, -, Fichas Grandes||cx, Fichas Medianas||c, Fichas pequeñas||c, "
+            "Fichas Diminutas||c, -, Guardar Posición|F3, Cargar Posición|F4|ds, -, Editar|F6|c, "
+            "Guardar Figura|F7|s");
+        QTest::newRow("Ayuda") << QStringLiteral("Como Jugar|F1, Acerca de...");
+    }
+    void menus() {
+        QFETCH(QString, items);
+        Board board;
+        Form1& form = board.form;
+        QSet<const QAction*> disabledAsBuilt;
+        for (const QAction* action : form.findChildren<QAction*>())
+            if (!action->isEnabled()) disabledAsBuilt << action;
+        QVERIFY(form.Form_Load());
+        QStringList seen;
+        for (const QAction* title : form.menuBar()->actions()) {
+            if (title->text() != QLatin1String(QTest::currentDataTag())) continue;
+            for (const QAction* a : title->menu()->actions()) {
+                QString item = a->text() + '|' + a->shortcut().toString() + '|' +
+                               (a->isCheckable() ? "c" : "") + (a->isChecked() ? "x" : "") +
+                               (disabledAsBuilt.contains(a) ? "d" : "") +
+                               (a->isEnabled() ? "" : "s");
+                seen << (a->isSeparator() ? "-" : item.remove(QRegularExpression("\\|+$")));
+            }
+        }
+        QCOMPARE(seen, items.split(QStringLiteral(", ")));
+    }
 
-void WindowLayoutTest::menus_data() {
-    QTest::addColumn<QString>("items");
-    // caption|shortcut|flags: c checkable, x checked, d disabled as built, s disabled
-    // once started (the first figure is then on show); "-" a separator.
-    QTest::newRow("Juego") << QStringLiteral(
-        "Figura Aleatoria, -, Descubrir Ficha, Solución||d, -, Reiniciar|F5");
-    QTest::newRow("Opciones") << QStringLiteral(
-        "Silueta|F2|c, -, Fichas Grandes||cx, Fichas Medianas||c, Fichas pequeñas||c, "
-        "Fichas Diminutas||c, -, Guardar Posición|F3, Cargar Posición|F4|ds, -, Editar|F6|c, "
-        "Guardar Figura|F7|s");
-    QTest::newRow("Ayuda") << QStringLiteral("Como Jugar|F1, Acerca de...");
-}
-
-void WindowLayoutTest::menus() {
-    QFETCH(QString, items);
-    FakePlatform platform;
-    Form1 form(platform);
-    QSet<const QAction*> disabledAsBuilt;
-    for (const QAction* action : form.findChildren<QAction*>())
-        if (!action->isEnabled()) disabledAsBuilt << action;
-    QVERIFY(form.Form_Load());
-    QStringList seen;
-    for (const QAction* title : form.menuBar()->actions()) {
-        if (title->text() != QLatin1String(QTest::currentDataTag())) continue;
-        for (const QAction* a : title->menu()->actions()) {
-            QString item = a->text() + '|' + a->shortcut().toString() + '|' +
-                           (a->isCheckable() ? "c" : "") + (a->isChecked() ? "x" : "") +
-                           (disabledAsBuilt.contains(a) ? "d" : "") + (a->isEnabled() ? "" : "s");
-            seen << (a->isSeparator() ? "-" : item.remove(QRegularExpression("\\|+$")));
+    void placesAndStacking() {
+        BOARD(false);
+        QCOMPARE(form.Label1[0]->geometry(), QRect(16, 16, 433, 433)); // the board
+        QCOMPARE(form.Frame2->geometry(), QRect(11, 19, 162, 162));    // inside the preview area
+        // Pairs in one parent, the first lying below the second.
+        QList<std::pair<QWidget*, QWidget*>> order{{form.Label1[1], form.Frame2}};
+        for (int p = 0; p <= 6; ++p) {
+            // 120 twips out from the board, so that a piece may overhang it.
+            QCOMPARE(form.Command1[p]->geometry(), QRect(8, 8, 449, 449));
+            order.append({form.Label1[0], form.Command1[p]});
+            for (QFrame* bar : form.Frame1) // the side panel is the fourth
+                order.append({form.Command1[p], bar});
+            QVERIFY(form.Label1[1]->geometry().contains(form.Command10[p]->geometry()));
+            order.append({form.Frame2, form.Command10[p]});
+        }
+        for (const auto& [below, above] : order) {
+            QCOMPARE(above->parentWidget(), below->parentWidget());
+            const QObjectList& layers = below->parentWidget()->children();
+            QCOMPARE_LT(layers.indexOf(below), layers.indexOf(above));
         }
     }
-    QCOMPARE(seen, items.split(QStringLiteral(", ")));
-}
+};
 
-void WindowLayoutTest::placesAndStacking() {
-    FakePlatform platform;
-    Form1 form(platform);
-    QVERIFY(form.Form_Load());
-    QCOMPARE(form.Label1[0]->geometry(), QRect(16, 16, 433, 433)); // the board
-    QCOMPARE(form.Frame2->geometry(), QRect(11, 19, 162, 162));    // inside the preview area
-    // Pairs in one parent, the first lying below the second.
-    QList<std::pair<QWidget*, QWidget*>> order{{form.Label1[1], form.Frame2}};
-    for (int p = 0; p <= 6; ++p) {
-        // 120 twips out from the board, so that a piece may overhang it.
-        QCOMPARE(form.Command1[p]->geometry(), QRect(8, 8, 449, 449));
-        order.append({form.Label1[0], form.Command1[p]});
-        for (QFrame* bar : form.Frame1) // the side panel is the fourth
-            order.append({form.Command1[p], bar});
-        QVERIFY(form.Label1[1]->geometry().contains(form.Command10[p]->geometry()));
-        order.append({form.Frame2, form.Command10[p]});
-    }
-    for (const auto& [below, above] : order) {
-        QCOMPARE(above->parentWidget(), below->parentWidget());
-        const QObjectList& layers = below->parentWidget()->children();
-        QCOMPARE_LT(layers.indexOf(below), layers.indexOf(above));
-    }
-}
-
-SIETARI_REGISTER_TEST(WindowLayoutTest)
+QTEST_MAIN(WindowLayoutTest)
 #include "WindowLayoutTest.moc"

@@ -9,18 +9,28 @@
 #include <QTest>
 #include <algorithm>
 
-// A shown window driven by real events sent to it, so that the piece outlines
-// decide which button gets a press. Points are pixels of the client area.
+// A window on a fake platform; once shown, driven by real events sent to it, so
+// that the piece outlines decide which button gets a press. Points are pixels of
+// the client area.
 struct Board {
     FakePlatform platform;
     Form1 form{platform};
 
+    bool load(bool shown) {
+        return form.Form_Load() && (!shown || (form.show(), QTest::qWaitForWindowExposed(&form)));
+    }
     // A piece's centre in twips, then its corners 1 to 4 in pixels.
     QList<QPointF> place(int p) const {
         QList<QPointF> at{{form.M.PieceCentre[p][1], form.M.PieceCentre[p][2]}};
         for (int v = 1; v <= 4; ++v)
             at << QPointF(form.M.PieceVertex[p][v][1], form.M.PieceVertex[p][v][2]);
         return at;
+    }
+    QList<QList<QPointF>> places() const {
+        QList<QList<QPointF>> all;
+        for (int p = 0; p <= 6; ++p)
+            all << place(p);
+        return all;
     }
     // How far piece p lies from `before` moved by d pixels (its centre by d * 15 twips).
     double offBy(const QList<QPointF>& before, int p, QPointF d = {}) const {
@@ -77,10 +87,8 @@ struct Board {
     }
 };
 
-// A shown board named `board`, and `form` its window.
-#define OPEN_BOARD                                                                                 \
+// A loaded board named `board` (shown if asked), and `form` its window.
+#define BOARD(shown)                                                                               \
     Board board;                                                                                   \
     Form1& form = board.form;                                                                      \
-    QVERIFY(form.Form_Load());                                                                     \
-    form.show();                                                                                   \
-    QVERIFY(QTest::qWaitForWindowExposed(&form))
+    QVERIFY(board.load(shown))
