@@ -31,10 +31,15 @@ void Form1::List1_Click() {
 }
 
 void Form1::showSilhouette() {
-    Frame2->setBackColour(kPreviewGreen);
-    Label1[1]->setBackColour(kPreviewGreen);
+    setPreviewBackground(kPreviewGreen);
     for (ColourButton* piece : Command10)
         piece->setBackColour(kBlack);
+}
+
+// The green square and the frame inside it always share one colour.
+void Form1::setPreviewBackground(BgrColour colour) {
+    Frame2->setBackColour(colour);
+    Label1[1]->setBackColour(colour);
 }
 
 // Cuts the seven black preview buttons to the figure's pieces, behind the

@@ -22,8 +22,7 @@ void Form1::MnuFicha_Click() {
     if (solutionShown || RevealedCount == 7 || !anyHidden) return;
     if (!asked(platform_, this, QStringLiteral("Quieres descubrir una ficha?"))) return;
     if (RevealedCount == 6) {
-        Frame2->setBackColour(Label1[0]->backColour());
-        Label1[1]->setBackColour(Label1[0]->backColour());
+        setPreviewBackground(Label1[0]->backColour());
     }
     int r = 0;
     do
@@ -43,8 +42,7 @@ void Form1::MnuSolucion_Click() {
     if (!asked(platform_, this, QStringLiteral("Quieres ver la solución?"))) return;
     for (int p = 0; p <= 6; ++p)
         Command10[p]->setBackColour(PieceColour[p + 1].toUInt());
-    Frame2->setBackColour(Label1[0]->backColour());
-    Label1[1]->setBackColour(Label1[0]->backColour());
+    setPreviewBackground(Label1[0]->backColour());
     RevealedCount = 0;
 }
 

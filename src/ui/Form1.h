@@ -143,6 +143,7 @@ class Form1 : public QMainWindow {
     void bringBackToMiddle(int p);
     void makeGroup();
     void showSilhouette();
+    void setPreviewBackground(BgrColour colour);
     void sendPreviewFrameBack();
     QString figureField(int position) const;
 
