@@ -1,0 +1,23 @@
+#pragma once
+
+#include "model/Colours.h"
+
+#include <QPolygonF>
+#include <QVector>
+
+class QPainter;
+class QRectF;
+
+// The seven pieces cut from one square, in the pieces' own colours: the
+// picture the game draws of itself (about window, icons).
+struct TangramPiece {
+    QPolygonF outline; // corners in a unit square, y growing downwards
+    BgrColour colour;
+};
+
+// Piece p of the game is entry p.
+QVector<TangramPiece> tangramSquare();
+
+// Paints the square of pieces into `target`, kept square and centred, each
+// piece edged in `edge` so that pieces of one colour stay apart.
+void paintTangramSquare(QPainter& painter, const QRectF& target, BgrColour edge);
