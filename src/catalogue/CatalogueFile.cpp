@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 
@@ -60,6 +61,18 @@ void readLineFields(QStringView line, QStringList* fields) {
         }
     }
     fields->append(unquote(line.mid(start)));
+}
+
+// A write the kernel takes only in part is no error yet; the next one says
+// why (a full disk, a size limit), and that is the reason the player reads.
+bool writeAll(QFile& file, const QByteArray& bytes) {
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0) return false;
+        done += written;
+    }
+    return true;
 }
 
 bool syncToDisk(QFile& file) {
@@ -140,6 +153,12 @@ QString formatCatalogueNumber(double value) {
     return text;
 }
 
+bool isFigureName(const QString& name) {
+    return !name.isEmpty() && std::all_of(name.begin(), name.end(), [](QChar ch) {
+        return (ch >= u'A' && ch <= u'Z') || ch == u'\u00D1' || isAsciiDigit(ch);
+    });
+}
+
 QByteArray buildFigureRecord(const QString& name, const double VertexCopy[8][5][3]) {
     if (name.contains(u'"') || name.contains(u'\r') || name.contains(u'\n')) return {};
     QByteArray encodedName;
@@ -186,7 +205,7 @@ bool appendFigureRecord(const QString& path, const QByteArray& record, QString* 
     QString reason;
     if (!file.seek(oldSize)) {
         reason = file.errorString();
-    } else if (file.write(bytes) != bytes.size()) {
+    } else if (!writeAll(file, bytes)) {
         reason = file.errorString();
     } else if (!file.flush()) {
         reason = file.errorString();

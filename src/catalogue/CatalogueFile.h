@@ -29,6 +29,9 @@ double readLeadingNumber(const QString& field);
 // Anything that rounds to zero, and anything not finite, is "0".
 QString formatCatalogueNumber(double value);
 
+// A name the editor may give a figure: one or more of A to Z, Ñ and 0 to 9.
+bool isFigureName(const QString& name);
+
 // The 29 CR LF lines of one figure: x = VertexCopy[p][v][1] and
 // y = VertexCopy[p][v][2] for p = 0..6, v = 1..4. Empty when the name cannot
 // be stored: a character without a Windows-1252 byte, a double quote (there is

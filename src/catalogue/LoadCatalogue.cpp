@@ -1,15 +1,16 @@
 #include "ui/Form1.h"
 
 #include "catalogue/CatalogueFile.h"
+#include "catalogue/GameFiles.h"
 #include "ui/Platform.h"
 
 #include <QCollator>
+#include <QDebug>
 #include <QListWidget>
 #include <algorithm>
 
 namespace {
 constexpr int kFieldsPerFigure = 57;
-const QString kCatalogueName = QStringLiteral("Sietari.dat");
 
 // One fixed Spanish order on every machine, whatever the player's locale:
 // Ñ after N, FIGURA2 before FIGURA10, letter case ignored.
@@ -25,15 +26,23 @@ QStringList sortedNames(QStringList names) {
 } // namespace
 
 // Reads the whole catalogue into List2 (every field) and List1 (the names,
-// sorted). False, after telling the player, when there is nothing to read.
+// sorted), from the first place that holds a readable one. False, after
+// telling the player, when there is nothing to read.
 bool Form1::LoadCatalogue() {
     List2.clear();
     List1->clear();
-    if (!readCatalogueFile(M.AppFolder + kCatalogueName, &List2)) {
+    const QStringList places = catalogueCandidates(gameFolders());
+    const auto found = std::find_if(places.begin(), places.end(), [this](const QString& path) {
+        return readCatalogueFile(path, &List2);
+    });
+    if (found == places.end()) {
+        qWarning().noquote() << "Sietari: no catalogue could be read; looked at:"
+                             << places.join(QStringLiteral(", "));
         platform_.messageBox(this, QStringLiteral("No ecuentro el archivo 'Sietari.dat'."),
                              Platform::Icon::Exclamation, Platform::Buttons::Ok);
         return false;
     }
+    CatalogueFile = *found;
     QStringList names;
     for (int i = 0; i < List2.size(); i += kFieldsPerFigure)
         names.append(List2[i]);
@@ -41,6 +50,10 @@ bool Form1::LoadCatalogue() {
     FigureOrder.assign(List1->count() + 1, 0);
     FigureOrderPos = 0;
     return true;
+}
+
+GameFolders Form1::gameFolders() const {
+    return {platform_.userDataFolder(), M.AppFolder, platform_.sharedDataFolders()};
 }
 
 // Fields past the end of a short last record read as 0.

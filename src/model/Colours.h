@@ -26,3 +26,7 @@ constexpr BgrColour kPieceColours[7] = {
 inline QColor toQColor(BgrColour bgr) {
     return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
 }
+
+inline BgrColour toBgr(const QColor& colour) {
+    return BgrColour(colour.red()) | BgrColour(colour.green()) << 8 | BgrColour(colour.blue()) << 16;
+}

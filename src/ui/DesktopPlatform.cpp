@@ -2,9 +2,11 @@
 
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDialog>
 #include <QDir>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QStandardPaths>
 #include <QUrl>
 #include <chrono>
 
@@ -36,6 +38,10 @@ void DesktopPlatform::openWithDesktop(const QString& target, const QString& fold
     QDesktopServices::openUrl(url);
 }
 
+void DesktopPlatform::runModal(QDialog* dialog) {
+    dialog->exec();
+}
+
 void DesktopPlatform::seedRandomFromClock() {
     generator_.seed(
         static_cast<uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()));
@@ -47,4 +53,17 @@ double DesktopPlatform::nextRandom() {
 
 QString DesktopPlatform::programFolder() const {
     return QCoreApplication::applicationDirPath();
+}
+
+QString DesktopPlatform::userDataFolder() const {
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+}
+
+// An unpacked install finds its files relative to the program, wherever the
+// prefix is; the system's data folders come after.
+QStringList DesktopPlatform::sharedDataFolders() const {
+    QStringList folders{QDir::cleanPath(programFolder() + QStringLiteral("/../share/sietari"))};
+    for (const QString& folder : QStandardPaths::standardLocations(QStandardPaths::AppDataLocation))
+        if (folder != userDataFolder() && !folders.contains(folder)) folders << folder;
+    return folders;
 }

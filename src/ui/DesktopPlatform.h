@@ -12,9 +12,12 @@ class DesktopPlatform : public Platform {
     QString inputBox(QWidget* owner, const QString& prompt, const QString& title,
                      const QString& text) override;
     void openWithDesktop(const QString& target, const QString& folder) override;
+    void runModal(QDialog* dialog) override;
     void seedRandomFromClock() override;
     double nextRandom() override;
     QString programFolder() const override;
+    QString userDataFolder() const override;
+    QStringList sharedDataFolders() const override;
 
   private:
     std::mt19937_64 generator_;

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <vector>
 
+struct GameFolders;
 class InputForwarder;
 class Platform;
 class QAction;
@@ -44,7 +45,8 @@ class Form1 : public QMainWindow {
     double SavedCentre[8][3] = {};
     double SavedRadius[8][5] = {};
     double SavedAngle[8][5] = {};
-    double VertexCopy[8][5][3] = {};
+    double SavedVertex[8][5][3] = {}; // the stored position's own corners (pixels)
+    double VertexCopy[8][5][3] = {};  // the editor's figure, in preview pixels
     bool SavedVisible[8] = {};
     int32_t FigureIndex = 0;
     int16_t PreviewSize = 0;
@@ -67,7 +69,8 @@ class Form1 : public QMainWindow {
     QPushButton* Command3 = nullptr;
     QPushButton* Foco = nullptr;
     QListWidget* List1 = nullptr;
-    QStringList List2; // every field of the catalogue, in file order; never shown
+    QStringList List2;     // every field of the catalogue, in file order; never shown
+    QString CatalogueFile; // the file List2 was read from, where new figures go
 
     QMenu* MnuGame = nullptr;
     QAction* MnuAleatoria = nullptr;
@@ -116,6 +119,14 @@ class Form1 : public QMainWindow {
     void MnuSolucion_Click();
     void MnuReset_Click();
     void selectFigure(int row);
+    void MnuPunto_Click();
+    void MnuCarPos_Click();
+    void MnuEdit_Click();
+    void MnuGuardar_Click();
+
+    // ---- Help and about (ui/) ----------------------------------------------
+    void MnuComo_Click();
+    void MnuAbout_Click();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -146,6 +157,11 @@ class Form1 : public QMainWindow {
     void setPreviewBackground(BgrColour colour);
     void sendPreviewFrameBack();
     QString figureField(int position) const;
+    GameFolders gameFolders() const;
+    void switchEditorOn();
+    void leaveEditor();
+    void markEditorFrame(bool on);
+    QString askFigureName();
 
     Platform& platform_;
 };

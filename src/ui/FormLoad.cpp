@@ -42,7 +42,7 @@ bool Form1::Form_Load() {
 
     selectFigure(0);               // the figure whose name sorts first
     MnuGuardar->setEnabled(false); // only the editor saves figures
-    // TODO(about window): show it modally before the main window.
+    MnuAbout_Click();              // the main window waits for the about window to close
     return true;
 }
 

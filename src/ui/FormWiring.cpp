@@ -35,6 +35,12 @@ void Form1::connectHandlers() {
     connect(MnuFicha, &QAction::triggered, this, &Form1::MnuFicha_Click);
     connect(MnuSolucion, &QAction::triggered, this, &Form1::MnuSolucion_Click);
     connect(MnuReset, &QAction::triggered, this, &Form1::MnuReset_Click);
+    connect(MnuPunto, &QAction::triggered, this, &Form1::MnuPunto_Click);
+    connect(MnuCarPos, &QAction::triggered, this, &Form1::MnuCarPos_Click);
+    connect(MnuEdit, &QAction::triggered, this, &Form1::MnuEdit_Click);
+    connect(MnuGuardar, &QAction::triggered, this, &Form1::MnuGuardar_Click);
+    connect(MnuComo, &QAction::triggered, this, &Form1::MnuComo_Click);
+    connect(MnuAbout, &QAction::triggered, this, &Form1::MnuAbout_Click);
 }
 
 InputForwarder* Form1::forwardMouse(QWidget* control, int index, MouseHandler down,

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
+class QDialog;
 class QWidget;
 
 // Everything the window asks of the desktop that a test must control:
@@ -22,6 +24,8 @@ class Platform {
                              const QString& text) = 0;
     // Opens a file of `folder`, or an address, with the desktop's program.
     virtual void openWithDesktop(const QString& target, const QString& folder) = 0;
+    // Shows one of the game's own windows modally; returns once it is closed.
+    virtual void runModal(QDialog* dialog) = 0;
 
     virtual void seedRandomFromClock() = 0;
     // u uniformly from [0, 1).
@@ -29,4 +33,8 @@ class Platform {
 
     // The folder that holds the program file, without a trailing separator.
     virtual QString programFolder() const = 0;
+    // The player's own folder for the files the game writes; it may not exist yet.
+    virtual QString userDataFolder() const = 0;
+    // Where an installed game keeps its shipped, read-only files, first choice first.
+    virtual QStringList sharedDataFolders() const = 0;
 };

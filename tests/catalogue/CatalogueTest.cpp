@@ -1,6 +1,7 @@
 #include "Board.h"
 #include "catalogue/CatalogueFile.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QListWidget>
@@ -310,5 +311,13 @@ class CatalogueTest : public QObject {
     }
 };
 
-QTEST_MAIN(CatalogueTest)
+int runEditorTests(int argc, char** argv);
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    CatalogueTest catalogue;
+    const int failed = QTest::qExec(&catalogue, argc, argv);
+    return failed + runEditorTests(argc, argv);
+}
+
 #include "CatalogueTest.moc"

@@ -1,5 +1,6 @@
 #include "FakePlatform.h"
 
+#include <QDialog>
 #include <QFile>
 
 namespace {
@@ -21,7 +22,9 @@ template <class T> T next(std::deque<T>& queue, T none) {
 }
 } // namespace
 
-FakePlatform::FakePlatform() : folder(programDir.path()) {
+FakePlatform::FakePlatform()
+    : folder(programDir.path()),
+      userFolder(dataDir.filePath("user")), shared{dataDir.filePath("share")} {
     writeCatalogue(figureRecord("INICIO"));
 }
 
@@ -48,6 +51,11 @@ QString FakePlatform::inputBox(QWidget*, const QString& prompt, const QString& t
 
 void FakePlatform::openWithDesktop(const QString& target, const QString& folder) {
     opened.append(folder + QLatin1Char('|') + target);
+}
+
+void FakePlatform::runModal(QDialog* dialog) {
+    modals.append(dialog->windowTitle());
+    if (onModal) onModal(dialog);
 }
 
 double FakePlatform::nextRandom() {

@@ -1,0 +1,342 @@
+#include "Board.h"
+#include "catalogue/CatalogueFile.h"
+#include "catalogue/GameFiles.h"
+
+#include <QFile>
+#include <QListWidget>
+#include <QMenu>
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+QByteArray contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Runs `body` in a child process as a player, who cannot write where the test
+// takes away the write bits (as root that means running as nobody); true when
+// the body succeeded there.
+bool asPlayer(const std::function<bool()>& body) {
+    const pid_t child = fork();
+    if (child == 0) {
+        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(2);
+        _exit(body() ? 0 : 1);
+    }
+    int status = 0;
+    return waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+void allowAll(const QString& path, bool write) {
+    QFile::setPermissions(path,
+                          QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther |
+                              QFile::ReadGroup | QFile::ExeGroup |
+                              (write ? QFile::WriteOwner | QFile::WriteOther | QFile::WriteGroup
+                                     : QFile::Permissions()));
+}
+} // namespace
+
+// The stored position, the figure editor and where its figures are written.
+class EditorTest : public QObject {
+    Q_OBJECT
+
+    // The player's steps: s store, l load (then every piece must be where and as it
+    // was stored), m drag the square, t turn the medium triangle, h put piece 1 away
+    // with its box, z small pieces, g group pieces 2 and 5, e the editor on or off.
+    void play(Board& board, const QString& steps) {
+        Form1& form = board.form;
+        QList<QList<QPointF>> stored;
+        QList<bool> away;
+        for (const QChar step : steps) {
+            switch (step.unicode()) {
+            case 's':
+                form.MnuPunto->trigger();
+                stored = board.places();
+                away.clear();
+                for (int p = 0; p <= 6; ++p)
+                    away << board.away(p);
+                break;
+            case 'l':
+                form.MnuCarPos->trigger();
+                QCOMPARE(board.inconsistency(), QString());
+                for (int p = 0; p <= 6; ++p) {
+                    QVERIFY2(board.offBy(stored[p], p) == 0 && board.away(p) == away[p],
+                             qPrintable(QString("piece %1").arg(p)));
+                }
+                break;
+            case 'm':
+                board.drag(board.onPiece(4), board.onPiece(4) + QPoint(-40, -90));
+                break;
+            case 't':
+                board.press(board.onPiece(6), Qt::RightButton);
+                break;
+            case 'h':
+                form.Check2[1]->setChecked(true);
+                break;
+            case 'z':
+                form.MnuTam[2]->trigger();
+                break;
+            case 'g':
+                board.drag(board.onBoard({5, 200}), board.onBoard({65, 431}));
+                break;
+            case 'e':
+                form.MnuEdit->trigger();
+                break;
+            }
+        }
+    }
+
+  private slots:
+    void storedPosition_data() {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<bool>("canLoad");
+        QTest::newRow("moved, turned, put away") << "hs mt l" << true;
+        QTest::newRow("put away after storing") << "s mth l" << true;
+        QTest::newRow("twice") << "mts hm l l" << true;
+        QTest::newRow("across a size change") << "mts z l" << true;
+        QTest::newRow("a group on the board") << "gs m l" << true;
+        QTest::newRow("group standing when loaded") << "s g l" << true;
+        QTest::newRow("editor gives it up") << "s ee" << false;
+        QTest::newRow("stored anew after the editor") << "s ee ms t l" << true;
+    }
+    void storedPosition() {
+        QFETCH(QString, steps);
+        QFETCH(bool, canLoad);
+        BOARD(true);
+        QVERIFY(!form.MnuCarPos->isEnabled());
+        play(board, steps);
+        QCOMPARE(form.MnuCarPos->isEnabled(), canLoad);
+        QCOMPARE(form.MnuTam[2]->isChecked(), steps.contains('z'));
+    }
+
+    // How the window looks with the editor on, and after each way of leaving it.
+    void editorControls_data() {
+        QTest::addColumn<QString>("leave"); // "" stays on, "editar", "guardar"
+        QTest::newRow("on") << "";
+        QTest::newRow("off with Editar") << "editar";
+        QTest::newRow("off by a save") << "guardar";
+    }
+    void editorControls() {
+        QFETCH(QString, leave);
+        BOARD(true);
+        form.MnuPunto->trigger();
+        form.MnuTam[3]->trigger();
+        form.Check2[4]->setChecked(true);
+        const QList<QPointF> centre = board.place(6);
+        form.MnuEdit->trigger();
+        const bool on = leave.isEmpty();
+        // Every piece on the board at the large size, each about its own centre.
+        for (int p = 0; p <= 6; ++p)
+            QVERIFY(board.shownInColour(p));
+        QCOMPARE(board.place(6)[0], centre[0]);
+        QCOMPARE(form.M.PieceSize, int16_t(700));
+        // The preview shows the board scaled down, as it will be saved.
+        for (int p = 0; p <= 6; ++p) {
+            QPolygon expected;
+            for (int v = 1; v <= 4; ++v)
+                expected << QPoint(qRound(int(form.M.PieceVertex[p][v][1]) * 275 / 700.0),
+                                   qRound(int(form.M.PieceVertex[p][v][2]) * 275 / 700.0));
+            QVERIFY((form.Command10[p]->mask() ^ QRegion(expected, Qt::OddEvenFill))
+                        .boundingRect()
+                        .width() <= 1);
+        }
+        board.platform.inputs = {"NUEVA"};
+        if (leave == "editar") form.MnuEdit->trigger();
+        if (leave == "guardar") form.MnuGuardar->trigger();
+        QCOMPARE(form.M.EditMode, on);
+        QCOMPARE(form.MnuEdit->isChecked(), on);
+        QCOMPARE(form.MnuGuardar->isEnabled(), on);
+        QCOMPARE(form.MnuGame->menuAction()->isEnabled(), !on);
+        QCOMPARE(form.List1->isEnabled(), !on);
+        QCOMPARE(form.Frame4->isEnabled(), !on);
+        QVERIFY(!form.MnuCarPos->isEnabled());
+        for (QAction* size : form.MnuTam)
+            QCOMPARE(size->isEnabled(), !on);
+        QCOMPARE(form.Shape3->borderWidth(), on ? 2 : 1);
+        QCOMPARE(form.Shape3->borderColour() == kBrightGreen, on);
+        QCOMPARE(form.List1->currentItem()->text(), leave == "guardar" ? "NUEVA" : "INICIO");
+        QCOMPARE(form.List2.value(form.FigureIndex), form.List1->currentItem()->text());
+    }
+
+    // Answers to the name question, then the questions asked and the name saved (none
+    // when nothing is). The start layout at the large size is saved; its preview
+    // corners are the fake's figure record, worked out apart from the game.
+    void naming_data() {
+        QTest::addColumn<bool>("confirmed");
+        QTest::addColumn<QStringList>("answers");
+        QTest::addColumn<QStringList>("refusals");
+        QTest::addColumn<QByteArray>("saved");
+        QTest::newRow("trimmed, upper case")
+            << true << QStringList{"  rombo 7  "} << QStringList{"Solo letras y números."}
+            << QByteArray();
+        QTest::newRow("digits and ñ")
+            << true << QStringList{" ñu2 "} << QStringList{} << QByteArray("\321U2");
+        QTest::newRow("taken is told before bad letters")
+            << true << QStringList{"inicio", "in icio", "Inicio2"}
+            << QStringList{"Ese nombre ya existe.", "Solo letras y números."}
+            << QByteArray("INICIO2");
+        QTest::newRow("accented vowel")
+            << true << QStringList{"café", "cafe"} << QStringList{"Solo letras y números."}
+            << QByteArray("CAFE");
+        QTest::newRow("name cancelled") << true << QStringList{} << QStringList{} << QByteArray();
+        QTest::newRow("not confirmed")
+            << false << QStringList{"X"} << QStringList{} << QByteArray();
+    }
+    void naming() {
+        QFETCH(bool, confirmed);
+        QFETCH(QStringList, answers);
+        QFETCH(QStringList, refusals);
+        QFETCH(QByteArray, saved);
+        BOARD(true);
+        const QByteArray before = contents(form.CatalogueFile);
+        form.MnuEdit->trigger();
+        board.platform.answers = {confirmed ? Platform::Answer::Ok : Platform::Answer::Cancel};
+        board.platform.inputs.assign(answers.begin(), answers.end());
+        form.MnuGuardar->trigger();
+        QStringList told;
+        for (const FakePlatform::Message& message : board.platform.messages.mid(1))
+            told << message.text;
+        QCOMPARE(told, refusals);
+        QCOMPARE(board.platform.messages.value(0).text,
+                 "Quieres guardar la figura?.\n\nRecuerda que se grabará la figura del recuadro "
+                 "verde.\nComprueba que esté correcta.");
+        QCOMPARE(contents(form.CatalogueFile),
+                 saved.isEmpty() ? before : before + FakePlatform::figureRecord(saved));
+        QCOMPARE(form.M.EditMode, saved.isEmpty());
+        if (!saved.isEmpty()) QCOMPARE(form.List2.value(form.FigureIndex).toLatin1(), saved);
+    }
+
+    // A save that cannot be made says why, keeps the editor on and every file as it was.
+    void failedSave() {
+        BOARD(true);
+        const QByteArray before = contents(form.CatalogueFile);
+        form.MnuEdit->trigger();
+        board.platform.inputs = {"LLENO"};
+        rlimit saved{};
+        QVERIFY(getrlimit(RLIMIT_FSIZE, &saved) == 0);
+        const rlimit full{rlim_t(before.size() + 10), saved.rlim_max}; // a disk about to fill
+        const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+        QVERIFY(setrlimit(RLIMIT_FSIZE, &full) == 0);
+        form.MnuGuardar->trigger();
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, handler);
+        const FakePlatform::Message told = board.platform.messages.last();
+        QVERIFY2(told.text.startsWith("No se pudo guardar la figura.\n") &&
+                     told.text.contains("too large"),
+                 qPrintable(told.text));
+        QCOMPARE(int(told.icon), int(Platform::Icon::Exclamation));
+        QCOMPARE(contents(form.CatalogueFile), before);
+        QVERIFY(form.M.EditMode && form.MnuGuardar->isEnabled());
+    }
+
+    // A player who cannot write beside the program saves to their own folder, which the
+    // next start reads; where that fails too, nothing changes.
+    void readOnlyProgramFolder_data() {
+        QTest::addColumn<bool>("userFolderBlocked");
+        QTest::newRow("own folder") << false;
+        QTest::newRow("a file where the own folder goes") << true;
+    }
+    void readOnlyProgramFolder() {
+        QFETCH(bool, userFolderBlocked);
+        BOARD(true);
+        FakePlatform& files = board.platform;
+        const QString shipped = form.CatalogueFile, own = files.userFolder + "/Sietari.dat";
+        const QByteArray before = contents(shipped);
+        if (userFolderBlocked) QVERIFY(QFile(files.userFolder).open(QIODevice::WriteOnly));
+        allowAll(files.folder, false);
+        allowAll(files.dataDir.path(), true);
+        form.MnuEdit->trigger();
+        files.inputs = {"PROPIA"};
+        const bool saved = asPlayer([&] {
+            form.MnuGuardar->trigger();
+            return form.CatalogueFile == own && form.List1->currentItem()->text() == "PROPIA";
+        });
+        allowAll(files.folder, true);
+        QCOMPARE(saved, !userFolderBlocked);
+        QCOMPARE(contents(shipped), before);
+        QCOMPARE(contents(own),
+                 userFolderBlocked ? QByteArray() : before + FakePlatform::figureRecord("PROPIA"));
+        Form1 next(files);
+        QVERIFY(next.Form_Load());
+        QCOMPARE(next.CatalogueFile, userFolderBlocked ? shipped : own);
+    }
+
+    // Several games saving at once: every record arrives whole, none lost or mixed.
+    void concurrentSaves() {
+        FakePlatform files;
+        const QString path = files.folder + "/Sietari.dat";
+        const QByteArray before = contents(path);
+        constexpr int kGames = 4, kEach = 25;
+        QList<pid_t> games;
+        for (int g = 0; g < kGames; ++g) {
+            const pid_t child = fork();
+            if (child == 0) {
+                bool ok = true;
+                for (int i = 0; i < kEach; ++i)
+                    ok &= !saveFigureRecord(
+                               path, files.userFolder,
+                               FakePlatform::figureRecord(QByteArray::number(g * 100 + i)), nullptr)
+                               .isEmpty();
+                _exit(ok ? 0 : 1);
+            }
+            games << child;
+        }
+        for (pid_t game : games) {
+            int status = 0;
+            QVERIFY(waitpid(game, &status, 0) == game && WIFEXITED(status) &&
+                    WEXITSTATUS(status) == 0);
+        }
+        QByteArray rest = contents(path);
+        QVERIFY(rest.startsWith(before));
+        rest.remove(0, before.size());
+        QSet<QByteArray> names;
+        while (!rest.isEmpty()) {
+            const QByteArray name = rest.mid(1, rest.indexOf('"', 1) - 1);
+            const QByteArray record = FakePlatform::figureRecord(name);
+            QVERIFY2(rest.startsWith(record), rest.left(80).constData());
+            rest.remove(0, record.size());
+            names << name;
+        }
+        QCOMPARE(names.size(), kGames * kEach);
+    }
+
+    // The player's own catalogue comes first, then the one beside the program, then
+    // the installed one; the first that reads is used.
+    void lookup_data() {
+        QTest::addColumn<QStringList>("present"); // of "user", "program", "share"
+        QTest::addColumn<QString>("read");
+        QTest::newRow("own first") << QStringList{"user", "program", "share"} << "user";
+        QTest::newRow("beside the program") << QStringList{"program", "share"} << "program";
+        QTest::newRow("installed") << QStringList{"share"} << "share";
+        QTest::newRow("empty own copy passed over") << QStringList{"user:", "share"} << "share";
+        QTest::newRow("none") << QStringList{} << "";
+    }
+    void lookup() {
+        QFETCH(QStringList, present);
+        QFETCH(QString, read);
+        Board board;
+        FakePlatform& files = board.platform;
+        QVERIFY(QFile::remove(files.folder + "/Sietari.dat"));
+        const QMap<QString, QString> folders{
+            {"user", files.userFolder}, {"program", files.folder}, {"share", files.shared[0]}};
+        for (const QString& place : present) {
+            const QString folder = folders[place.section(':', 0, 0)];
+            QDir().mkpath(folder);
+            QFile file(folder + "/Sietari.dat");
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            if (!place.endsWith(':')) file.write(FakePlatform::figureRecord(place.toLatin1()));
+        }
+        QCOMPARE(board.load(false), !read.isEmpty());
+        QCOMPARE(board.form.CatalogueFile, read.isEmpty() ? "" : folders[read] + "/Sietari.dat");
+        if (!read.isEmpty()) QCOMPARE(board.form.List1->item(0)->text(), read);
+    }
+};
+
+int runEditorTests(int argc, char** argv) {
+    EditorTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "EditorTest.moc"
