@@ -70,8 +70,10 @@ FormTallacor::FormTallacor(QWidget* mainWindow, Platform& platform)
 }
 
 void FormTallacor::buildControls() {
-    const auto label = [this](const QString& text, BgrColour colour, const QRect& place) {
+    const auto label = [this](const char* name, const QString& text, BgrColour colour,
+                              const QRect& place) {
         auto* control = new QLabel(text, this);
+        control->setObjectName(QLatin1String(name));
         QPalette colours = control->palette();
         colours.setColor(QPalette::WindowText, toQColor(colour));
         control->setPalette(colours);
@@ -79,16 +81,18 @@ void FormTallacor::buildControls() {
         control->installEventFilter(this);
         return control;
     };
-    lblTitulo = label({}, kWhite, twipsRect(956, 180, 2955, 375));
+    lblTitulo = label("lblTitulo", {}, kWhite, twipsRect(956, 180, 2955, 375));
     lblTitulo->setFont(fontOf(QStringLiteral("Arial Black"), 12, QFont::Black));
-    imgIcono = label({}, kWhite, twipsRect(349, 180, 480, 480));
-    lblCreadoPor = label(kProjectCredit, kWhite, twipsRect(956, 480, 2295, 255));
-    imgLogo = label({}, kWhite, twipsRect(405, 810, 3450, 3435));
+    imgIcono = label("imgIcono", {}, kWhite, twipsRect(349, 180, 480, 480));
+    lblCreadoPor = label("lblCreadoPor", kProjectCredit, kWhite, twipsRect(956, 480, 2295, 255));
+    imgLogo = label("imgLogo", {}, kWhite, twipsRect(405, 810, 3450, 3435));
     imgLogo->setPixmap(logo(imgLogo->size()));
-    lblTexEmail = label(QStringLiteral("Email: "), kTextGrey, twipsRect(1080, 4365, 735, 255));
-    lblMail = label(kProjectMail, kAddressBlue, twipsRect(1605, 4350, 1575, 240));
-    lblTexWeb = label(QStringLiteral("Web:"), kTextGrey, twipsRect(1095, 4635, 615, 255));
-    lblURL = label(kProjectWeb, kAddressBlue, twipsRect(1635, 4605, 1485, 240));
+    lblTexEmail =
+        label("lblTexEmail", QStringLiteral("Email: "), kTextGrey, twipsRect(1080, 4365, 735, 255));
+    lblMail = label("lblMail", kProjectMail, kAddressBlue, twipsRect(1605, 4350, 1575, 240));
+    lblTexWeb =
+        label("lblTexWeb", QStringLiteral("Web:"), kTextGrey, twipsRect(1095, 4635, 615, 255));
+    lblURL = label("lblURL", kProjectWeb, kAddressBlue, twipsRect(1635, 4605, 1485, 240));
     for (auto [caption, address] :
          {std::pair{lblTexEmail, lblMail}, std::pair{lblTexWeb, lblURL}}) {
         address->setFont(fontOf(QStringLiteral("Arial"), 9.75));
@@ -96,11 +100,11 @@ void FormTallacor::buildControls() {
         address->setMouseTracking(true);
         fitText(caption, address);
     }
-    lblTexto = label({}, kTextGrey, twipsRect(240, 4980, 4185, 1005));
+    lblTexto = label("lblTexto", {}, kTextGrey, twipsRect(240, 4980, 4185, 1005));
     lblTexto->setFont(fontOf(QStringLiteral("Arial"), 9));
     lblTexto->setWordWrap(true);
-    lblClick =
-        label(QStringLiteral("[click para cerrar]"), kPaleYellow, twipsRect(2805, 5955, 1320, 210));
+    lblClick = label("lblClick", QStringLiteral("[click para cerrar]"), kPaleYellow,
+                     twipsRect(2805, 5955, 1320, 210));
     fitText(lblClick, nullptr);
     auto* shpMarco = new OutlineShape(kWhite, 1, Qt::SolidLine, this);
     shpMarco->setGeometry(rect());

@@ -1,5 +1,6 @@
 #include "Board.h"
 
+#include <QApplication>
 #include <QFrame>
 #include <QMenu>
 #include <QMenuBar>
@@ -65,5 +66,13 @@ class WindowLayoutTest : public QObject {
     }
 };
 
-QTEST_MAIN(WindowLayoutTest)
+int runAboutTests(int argc, char** argv);
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    WindowLayoutTest layout;
+    const int failed = QTest::qExec(&layout, argc, argv);
+    return failed + runAboutTests(argc, argv);
+}
+
 #include "WindowLayoutTest.moc"
