@@ -1,4 +1,5 @@
 #include "Board.h"
+#include "TestMain.h"
 
 #include <QApplication>
 
@@ -180,5 +181,5 @@ class BoardTest : public QObject {
     }
 };
 
-QTEST_MAIN(BoardTest)
+SIETARI_TEST(BoardTest);
 #include "BoardTest.moc"

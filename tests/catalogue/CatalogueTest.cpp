@@ -1,7 +1,7 @@
 #include "Board.h"
+#include "TestMain.h"
 #include "catalogue/CatalogueFile.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QListWidget>
@@ -311,13 +311,6 @@ class CatalogueTest : public QObject {
     }
 };
 
-int runEditorTests(int argc, char** argv);
-
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    CatalogueTest catalogue;
-    const int failed = QTest::qExec(&catalogue, argc, argv);
-    return failed + runEditorTests(argc, argv);
-}
+SIETARI_TEST(CatalogueTest);
 
 #include "CatalogueTest.moc"

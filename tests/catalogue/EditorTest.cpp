@@ -1,4 +1,5 @@
 #include "Board.h"
+#include "TestMain.h"
 #include "catalogue/CatalogueFile.h"
 #include "catalogue/GameFiles.h"
 
@@ -329,9 +330,6 @@ class EditorTest : public QObject {
     }
 };
 
-int runEditorTests(int argc, char** argv) {
-    EditorTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+SIETARI_TEST(EditorTest);
 
 #include "EditorTest.moc"

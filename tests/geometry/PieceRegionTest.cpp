@@ -1,4 +1,5 @@
 #include "Board.h"
+#include "TestMain.h"
 #include "ui/InputForwarder.h"
 
 #include <QScreen>
@@ -93,5 +94,5 @@ class PieceRegionTest : public QObject {
     }
 };
 
-QTEST_MAIN(PieceRegionTest)
+SIETARI_TEST(PieceRegionTest);
 #include "PieceRegionTest.moc"

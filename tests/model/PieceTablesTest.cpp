@@ -1,4 +1,5 @@
 #include "Board.h"
+#include "TestMain.h"
 
 #include <cstring>
 
@@ -62,5 +63,5 @@ class PieceTablesTest : public QObject {
     }
 };
 
-QTEST_MAIN(PieceTablesTest)
+SIETARI_TEST(PieceTablesTest);
 #include "PieceTablesTest.moc"

@@ -1,4 +1,5 @@
 #include "Board.h"
+#include "TestMain.h"
 #include "ui/FormTallacor.h"
 
 #include <QFile>
@@ -106,9 +107,6 @@ class AboutTest : public QObject {
     }
 };
 
-int runAboutTests(int argc, char** argv) {
-    AboutTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+SIETARI_TEST(AboutTest);
 
 #include "AboutTest.moc"

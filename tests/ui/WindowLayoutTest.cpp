@@ -1,6 +1,6 @@
 #include "Board.h"
+#include "TestMain.h"
 
-#include <QApplication>
 #include <QFrame>
 #include <QMenu>
 #include <QMenuBar>
@@ -66,13 +66,6 @@ class WindowLayoutTest : public QObject {
     }
 };
 
-int runAboutTests(int argc, char** argv);
-
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    WindowLayoutTest layout;
-    const int failed = QTest::qExec(&layout, argc, argv);
-    return failed + runAboutTests(argc, argv);
-}
+SIETARI_TEST(WindowLayoutTest);
 
 #include "WindowLayoutTest.moc"
