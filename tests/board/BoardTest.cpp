@@ -131,7 +131,13 @@ class BoardTest : public QObject {
         form.M.PieceCentre[2][1] += dx * 15;
         for (int v = 1; v <= 4; ++v)
             form.M.PieceVertex[2][v][1] += dx;
-        board.drag(board.onBoard(from), board.onBoard(to));
+        board.press(board.onBoard(from));
+        board.move(board.onBoard(to));
+        const QPoint corner(std::min(from.x(), to.x()), std::min(from.y(), to.y()));
+        QCOMPARE(form.Shape2->geometry(),
+                 QRect(board.onBoard(corner),
+                       QSize(std::abs(to.x() - from.x()), std::abs(to.y() - from.y()))));
+        board.release(board.onBoard(to));
         QList<QList<QPointF>> start = board.places();
         form.MnuSilueta->trigger();
         board.drag(board.onPiece(2), board.onPiece(2) + QPoint(30, 20));
@@ -151,6 +157,27 @@ class BoardTest : public QObject {
             for (int v = 1; v <= 4; ++v)
                 QVERIFY(Board::near(now[v] - now[0] / 15, (start[p][v] - start[p][0] / 15) * k));
         }
+    }
+
+    // Two quick right clicks turn the square twice; a right press on a piece being
+    // dragged turns nothing.
+    void quickAndHeldRightPresses() {
+        BOARD(true);
+        QTest::mouseDClick(form.windowHandle(), Qt::RightButton, {},
+                           board.inWindow(board.onPiece(4)));
+        QCOMPARE(form.M.PieceAngle[4][1], 90 + 2 * 45.0);
+        board.press(board.onPiece(6));
+        board.press(board.onPiece(6), Qt::RightButton);
+        QCOMPARE(form.M.PieceAngle[6][1], 270.0);
+    }
+
+    // The square, its left corner just inside the board's right edge (433), is turned:
+    // every corner is then outside, and the piece is put away.
+    void turnedOffTheBoard() {
+        BOARD(true);
+        form.M.PieceCentre[4][1] = (432 + 695 / 15.0) * 15;
+        form.Command1_MouseDown(4, 2, 0, 0, 0);
+        QVERIFY(board.away(4));
     }
 
     void checkBoxes() {

@@ -55,10 +55,11 @@ class CatalogueTest : public QObject {
     // Order, a stray field, a comma and blanks inside quotes, blanks and blank lines
     // around fields, LF-only lines, no final line end, the number forms, Ñ as byte D1.
     void read() {
-        files.writeCatalogue("\r\n  \" PI\321A, B \" \t,  1 \r\n \t\r\n\t2\r\n.39,0.39\n-.5,41");
+        files.writeCatalogue(
+            "\r\n  \" PI\321A\200\237\377, B \" \t,  1 \r\n \t\r\n\t2\r\n.39,0.39\n-.5,41");
         QStringList fields;
         QVERIFY(readCatalogueFile(path, &fields));
-        QCOMPARE(fields, QStringList({QString::fromUtf8(" PIÑA, B "), "1", "2", ".39", "0.39",
+        QCOMPARE(fields, QStringList({QString::fromUtf8(" PIÑA€Ÿÿ, B "), "1", "2", ".39", "0.39",
                                       "-.5", "41"}));
     }
 
@@ -70,8 +71,9 @@ class CatalogueTest : public QObject {
         t[5][3][1] = 40.999, t[5][3][2] = 12.566, t[6][4][1] = -41, t[6][4][2] = -0.001;
         QByteArrayList rows(28, "0,0");
         rows[0] = ".39,-.5", rows[13] = "176.39,-.01", rows[22] = "41,12.57", rows[27] = "-41,0";
-        const QByteArray want = "\"CIG\334E\321A, LA\"\r\n" + rows.join("\r\n") + "\r\n";
-        const QString name = QString::fromUtf8("CIGÜEÑA, LA");
+        const QByteArray want =
+            "\"CIG\334E\321A, LA \200\214\237\377\"\r\n" + rows.join("\r\n") + "\r\n";
+        const QString name = QString::fromUtf8("CIGÜEÑA, LA €ŒŸÿ");
         QCOMPARE(buildFigureRecord(name, t), want);
         for (const QString& bad : {QString::fromUtf8("ΚΥΚΝΟΣ"), QString("\"A\""), QString("A\nB")})
             QVERIFY2(buildFigureRecord(bad, t).isEmpty(), qPrintable(bad));

@@ -6,7 +6,9 @@
 
 #include <QAction>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QTest>
+#include <QWindow>
 #include <algorithm>
 
 // A window on a fake platform; once shown, driven by real events sent to it, so
@@ -38,6 +40,14 @@ struct Board {
         for (int v = 0; v <= 4; ++v)
             worst = std::max(worst, (before[v] + d * (v ? 1 : 15) - place(p)[v]).manhattanLength());
         return worst;
+    }
+    // Whether what was last flushed to the screen is what a full repaint draws now.
+    bool screenIsFresh() {
+        QTest::qWait(30);
+        // The offscreen screen hands out the backing store's contents as flushed.
+        const QImage flushed = form.windowHandle()->screen()->grabWindow(form.winId()).toImage();
+        return flushed.convertToFormat(QImage::Format_RGB32) ==
+               form.grab().toImage().convertToFormat(QImage::Format_RGB32);
     }
     static bool near(QPointF a, QPointF b) { return (a - b).manhattanLength() < 1e-6; }
     QPoint onPiece(int p) const { // the middle of its corners

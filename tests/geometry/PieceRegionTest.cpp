@@ -19,14 +19,6 @@ void move(Module1& M, int p, double dx, double dy, double degrees) {
     }
 }
 
-// Whether what was last flushed to the screen is what a full repaint draws now.
-bool screenIsFresh(Form1& form) {
-    QTest::qWait(30);
-    // The offscreen screen hands out the backing store's contents as flushed.
-    const QImage flushed = form.windowHandle()->screen()->grabWindow(form.winId()).toImage();
-    return flushed.convertToFormat(QImage::Format_RGB32) ==
-           form.grab().toImage().convertToFormat(QImage::Format_RGB32);
-}
 } // namespace
 
 class PieceRegionTest : public QObject {
@@ -78,7 +70,7 @@ class PieceRegionTest : public QObject {
                     QVERIFY2(form.Command1[p]->mask() == QRegion(outline, Qt::OddEvenFill),
                              qPrintable(at));
                 }
-                QVERIFY2(screenIsFresh(form), qPrintable(at));
+                QVERIFY2(board.screenIsFresh(), qPrintable(at));
             }
         // Flattened onto a line the medium triangle has no inside: it shows nothing, takes no
         // click.
@@ -90,7 +82,7 @@ class PieceRegionTest : public QObject {
         const QRegion mask = form.Command1[6]->mask();
         QVERIFY(!mask.isEmpty() && (mask & form.Command1[6]->rect()).isEmpty());
         QVERIFY(form.centralWidget()->childAt(223, 223) != form.Command1[6]);
-        QVERIFY2(screenIsFresh(form), "medium triangle flattened");
+        QVERIFY2(board.screenIsFresh(), "medium triangle flattened");
     }
 };
 
