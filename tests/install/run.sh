@@ -11,8 +11,11 @@ BUILD=$(realpath "${1:?usage: run.sh <build-folder>}")
 if [ "$(id -u)" -eq 0 ]; then
     # cmake --install lists what it wrote in the build tree: the only place
     # there the ordinary user must be able to write.
+    as_nobody=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
+    "${as_nobody[@]}" test -r "$BUILD/cmake_install.cmake" -a -r "$0" ||
+        { echo "install: FAILED: the user nobody cannot read $BUILD or $0" >&2; exit 1; }
     install -o nobody -m 644 /dev/null "$BUILD/install_manifest.txt"
-    exec setpriv --reuid=nobody --regid=nogroup --clear-groups "$0" "$BUILD"
+    exec "${as_nobody[@]}" "$0" "$BUILD"
 fi
 
 TMP=$(mktemp -d)
