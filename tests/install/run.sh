@@ -9,11 +9,11 @@ set -euo pipefail
 
 BUILD=$(realpath "${1:?usage: run.sh <build-folder>}")
 if [ "$(id -u)" -eq 0 ]; then
-    # cmake --install lists what it wrote in the build tree: the only place
-    # there the ordinary user must be able to write.
     as_nobody=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
     "${as_nobody[@]}" test -r "$BUILD/cmake_install.cmake" -a -r "$0" ||
         { echo "install: FAILED: the user nobody cannot read $BUILD or $0" >&2; exit 1; }
+    # cmake --install lists what it wrote in the build tree: the only place
+    # there the ordinary user must be able to write.
     install -o nobody -m 644 /dev/null "$BUILD/install_manifest.txt"
     exec "${as_nobody[@]}" "$0" "$BUILD"
 fi
@@ -41,7 +41,8 @@ for size in 16 22 32 48 64 128 256; do
     found=$(identify -format '%wx%h %[channels]' "icons/hicolor/${size}x$size/apps/sietari.png")
     [ "$found" = "${size}x$size srgba" ] || fail "icon $size: $found"
 done
-[ -s icons/hicolor/scalable/apps/sietari.svg ] && [ -s man/man6/sietari.6 ] || fail "no SVG or man page"
+[ -s icons/hicolor/scalable/apps/sietari.svg ] || fail "no scalable icon"
+[ -s man/man6/sietari.6 ] || fail "no man page"
 [ ! -w sietari/Sietari.dat ] || fail "the shipped catalogue is writable"
 
 # The installed game, with a home of its own, on a display of its own.
@@ -51,7 +52,8 @@ mkdir -p "$HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$TMP/display" 2>/dev/null &
 XVFB=$!
 for _ in $(seq 100); do [ -s "$TMP/display" ] && break; sleep 0.1; done
-export DISPLAY=:$(cat "$TMP/display")
+DISPLAY=:$(cat "$TMP/display")
+export DISPLAY
 "$PREFIX/bin/sietari" >"$TMP/game.log" 2>&1 &
 GAME=$!
 
@@ -64,7 +66,7 @@ for _ in $(seq 150); do
     [ -n "$window" ] && [ -z "$about" ] && break
     sleep 0.2
 done
-[ -n "$window" ] || fail "no window titled \"Sietari 2.0\""
+[ -n "$window" ] || fail "no window titled \"Sietari 2.0\"; the game said: $(cat "$TMP/game.log")"
 
 # The preview square, 165 pixels at (458, 18) of the client area below the
 # menu bar, once painted: the first figure in black on green.
