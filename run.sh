@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Sietari into build/ and starts the game.
+# Installs what the game needs, builds only the game into build/ and starts
+# it; ./test.sh builds and installs the rest.
 set -euo pipefail
 cd "$(dirname "$0")"
 
-bash scripts/install-deps.sh
+bash scripts/install-deps.sh game
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build -j"$(nproc)"
+cmake --build build --target sietari -j"$(nproc)"
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     cat >&2 <<'MESSAGE'

@@ -1,8 +1,11 @@
 #include "ui/Form1.h"
 
+#include "ui/ControlNames.h"
 #include "ui/Platform.h"
+#include "ui/TickMenuStyle.h"
 #include "ui/Twips.h"
 
+#include <QActionGroup>
 #include <QFrame>
 #include <QLayout>
 #include <QListWidget>
@@ -35,6 +38,7 @@ Form1::Form1(Platform& platform, QWidget* parent) : QMainWindow(parent), platfor
     buildControls();
     buildMenus();
     connectHandlers();
+    nameControls(*this);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
@@ -116,32 +120,35 @@ void Form1::buildMenus() {
         return action;
     };
 
-    MnuGame = menuBar()->addMenu(QStringLiteral("Juego"));
-    MnuAleatoria = item(MnuGame, "Figura Aleatoria");
+    MnuGame = menuBar()->addMenu(QStringLiteral("&Juego"));
+    MnuAleatoria = item(MnuGame, "&Figura Aleatoria");
     MnuGame->addSeparator();
-    MnuFicha = item(MnuGame, "Descubrir Ficha");
-    MnuSolucion = item(MnuGame, "Solución");
+    MnuFicha = item(MnuGame, "&Descubrir Ficha");
+    MnuSolucion = item(MnuGame, "&Solución");
     MnuSolucion->setEnabled(false); // until a figure is shown
     MnuGame->addSeparator();
-    MnuReset = item(MnuGame, "Reiniciar", Qt::Key_F5);
+    MnuReset = item(MnuGame, "&Reiniciar", Qt::Key_F5);
 
-    MnuOpciones = menuBar()->addMenu(QStringLiteral("Opciones"));
-    MnuSilueta = option(MnuOpciones, "Silueta", Qt::Key_F2);
+    MnuOpciones = menuBar()->addMenu(QStringLiteral("&Opciones"));
+    MnuSilueta = option(MnuOpciones, "&Silueta", Qt::Key_F2);
     MnuOpciones->addSeparator();
-    const char* sizes[4] = {"Fichas Grandes", "Fichas Medianas", "Fichas pequeñas",
-                            "Fichas Diminutas"};
+    const char* sizes[4] = {"Fichas &Grandes", "Fichas &Medianas", "Fichas &pequeñas",
+                            "Fichas &Diminutas"};
+    auto* oneSize = new QActionGroup(MnuOpciones); // exclusive
     for (int i = 0; i < 4; ++i)
-        MnuTam[i] = option(MnuOpciones, sizes[i]);
+        MnuTam[i] = oneSize->addAction(option(MnuOpciones, sizes[i]));
+    // A menu draws an exclusive group as radio buttons; the sizes keep their ticks.
+    MnuOpciones->setStyle(new TickMenuStyle(MnuOpciones));
     MnuTam[0]->setChecked(true);
     MnuOpciones->addSeparator();
-    MnuPunto = item(MnuOpciones, "Guardar Posición", Qt::Key_F3);
-    MnuCarPos = item(MnuOpciones, "Cargar Posición", Qt::Key_F4);
+    MnuPunto = item(MnuOpciones, "Guardar P&osición", Qt::Key_F3);
+    MnuCarPos = item(MnuOpciones, "&Cargar Posición", Qt::Key_F4);
     MnuCarPos->setEnabled(false); // until a position is stored
     MnuOpciones->addSeparator();
-    MnuEdit = option(MnuOpciones, "Editar", Qt::Key_F6);
-    MnuGuardar = item(MnuOpciones, "Guardar Figura", Qt::Key_F7);
+    MnuEdit = option(MnuOpciones, "&Editar", Qt::Key_F6);
+    MnuGuardar = item(MnuOpciones, "Guardar &Figura", Qt::Key_F7);
 
-    MnuHelp = menuBar()->addMenu(QStringLiteral("Ayuda"));
-    MnuComo = item(MnuHelp, "Como Jugar", Qt::Key_F1);
-    MnuAbout = item(MnuHelp, "Acerca de...");
+    MnuHelp = menuBar()->addMenu(QStringLiteral("&Ayuda"));
+    MnuComo = item(MnuHelp, "&Como Jugar", Qt::Key_F1);
+    MnuAbout = item(MnuHelp, "&Acerca de...");
 }

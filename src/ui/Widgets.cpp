@@ -15,8 +15,29 @@ void ColourButton::setBackColour(BgrColour colour) {
 
 void ColourButton::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    painter.fillRect(event->rect(), toQColor(colour_));
-    if (isCheckable()) qDrawShadePanel(&painter, rect(), palette(), isChecked(), 2);
+    if (isCheckable())
+        paintBox(painter);
+    else
+        painter.fillRect(event->rect(), toQColor(colour_));
+}
+
+// Three looks told apart at a glance: the piece's colour, raised, while the
+// piece is on the board; dark and striped in its colour, sunken, once it is
+// put away; washed out to grey and flat while the box cannot be used.
+void ColourButton::paintBox(QPainter& painter) const {
+    QColor face = toQColor(colour_);
+    if (!isEnabled()) face = QColor::fromHsvF(face.hsvHueF(), face.hsvSaturationF() / 4, 0.75);
+    const QRect inside = rect().adjusted(2, 2, -2, -2);
+    if (isChecked()) {
+        painter.fillRect(inside, face.darker(400));
+        painter.fillRect(inside, QBrush(face, Qt::BDiagPattern));
+    } else {
+        painter.fillRect(inside, face);
+    }
+    if (isEnabled())
+        qDrawShadePanel(&painter, rect(), palette(), isChecked(), 2);
+    else
+        qDrawPlainRect(&painter, rect(), palette().color(QPalette::Disabled, QPalette::Text), 2);
 }
 
 ColourPanel::ColourPanel(BgrColour colour, QWidget* parent) : QWidget(parent), colour_(~colour) {

@@ -5,9 +5,11 @@
 #include <QPushButton>
 #include <QWidget>
 
+class QPainter;
+
 // A push button that is nothing but its back colour: no bevel, no focus frame,
 // the same colour while pressed. Cut by a mask, it is a piece; checkable, it
-// is one of the graphical check boxes and is drawn sunken while ticked.
+// is one of the graphical check boxes.
 class ColourButton : public QPushButton {
     Q_OBJECT
   public:
@@ -19,6 +21,8 @@ class ColourButton : public QPushButton {
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    void paintBox(QPainter& painter) const;
+
     BgrColour colour_;
 };
 

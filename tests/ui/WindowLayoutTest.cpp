@@ -1,6 +1,7 @@
 #include "Board.h"
 #include "TestMain.h"
 
+#include <QActionGroup>
 #include <QFrame>
 #include <QMenu>
 #include <QMenuBar>
@@ -11,13 +12,14 @@ class WindowLayoutTest : public QObject {
   private slots:
     void menus_data() {
         QTest::addColumn<QString>("items");
-        // caption|shortcut|flags: c checkable, x checked, d disabled as built, s disabled
-        // once started (the first figure is then on show); "-" a separator.
+        // caption|shortcut|flags: c checkable, x checked, g in an exclusive group,
+        // d disabled as built, s disabled once started (the first figure is then on
+        // show); "-" a separator. Captions are compared without their mnemonic's &.
         QTest::newRow("Juego") << QStringLiteral(
             "Figura Aleatoria, -, Descubrir Ficha, Solución||d, -, Reiniciar|F5");
         QTest::newRow("Opciones") << QStringLiteral(
-            "Silueta|F2|c, -, Fichas Grandes||cx, Fichas Medianas||c, Fichas pequeñas||c, "
-            "Fichas Diminutas||c, -, Guardar Posición|F3, Cargar Posición|F4|ds, -, Editar|F6|c, "
+            "Silueta|F2|c, -, Fichas Grandes||cxg, Fichas Medianas||cg, Fichas pequeñas||cg, "
+            "Fichas Diminutas||cg, -, Guardar Posición|F3, Cargar Posición|F4|ds, -, Editar|F6|c, "
             "Guardar Figura|F7|s");
         QTest::newRow("Ayuda") << QStringLiteral("Como Jugar|F1, Acerca de...");
     }
@@ -29,18 +31,40 @@ class WindowLayoutTest : public QObject {
         for (const QAction* action : form.findChildren<QAction*>())
             if (!action->isEnabled()) disabledAsBuilt << action;
         QVERIFY(form.Form_Load());
+        QCOMPARE(form.MnuTam[0]->actionGroup()->actions().size(), 4);
+        // Every title and item has a mnemonic of its own among its neighbours.
+        const auto ownMnemonics = [](const QList<QAction*>& actions) {
+            QSet<QString> keys;
+            int items = 0;
+            for (const QAction* a : actions)
+                if (!a->isSeparator() && ++items)
+                    keys << QKeySequence::mnemonic(a->text()).toString();
+            return !keys.contains(QString()) && keys.size() == items;
+        };
+        QVERIFY(ownMnemonics(form.menuBar()->actions()));
         QStringList seen;
         for (const QAction* title : form.menuBar()->actions()) {
-            if (title->text() != QLatin1String(QTest::currentDataTag())) continue;
+            if (QString(title->text()).remove('&') != QTest::currentDataTag()) continue;
+            QVERIFY(ownMnemonics(title->menu()->actions()));
             for (const QAction* a : title->menu()->actions()) {
-                QString item = a->text() + '|' + a->shortcut().toString() + '|' +
-                               (a->isCheckable() ? "c" : "") + (a->isChecked() ? "x" : "") +
+                QString item = QString(a->text()).remove('&') + '|' + a->shortcut().toString() +
+                               '|' + (a->isCheckable() ? "c" : "") + (a->isChecked() ? "x" : "") +
+                               (a->actionGroup() && a->actionGroup()->isExclusive() ? "g" : "") +
                                (disabledAsBuilt.contains(a) ? "d" : "") +
                                (a->isEnabled() ? "" : "s");
                 seen << (a->isSeparator() ? "-" : item.remove(QRegularExpression("\\|+$")));
             }
         }
         QCOMPARE(seen, items.split(QStringLiteral(", ")));
+    }
+
+    void altJOpensJuego() {
+        BOARD(true);
+        form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QTest::keyClick(&form, Qt::Key_J, Qt::AltModifier);
+        QTRY_VERIFY(form.MnuGame->isVisible());
+        form.MnuGame->close();
     }
 
     void placesAndStacking() {

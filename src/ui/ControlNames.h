@@ -1,0 +1,6 @@
+#pragma once
+
+class Form1;
+
+// Gives the controls the names screen readers speak and tooltips show.
+void nameControls(Form1& form);
