@@ -152,7 +152,7 @@ class FiguresTest : public QObject {
             show(int(first / kFields));
         }
         QCOMPARE(names.size(), shipped.size());
-        QVERIFY2(shipped.size() >= 143, qPrintable(QString::number(shipped.size())));
+        QVERIFY2(shipped.size() >= 200, qPrintable(QString::number(shipped.size())));
     }
 
     // Seven pieces in order, each within a pixel of the game's own at the
