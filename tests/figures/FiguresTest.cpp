@@ -127,7 +127,7 @@ class FiguresTest : public QObject {
         Bitmap black;
         QRect all;
         for (const ColourButton* piece : board.form.Command10) {
-            for (const QRect& r : piece->mask())
+            for (const QRect& r : piece->mask() & QRegion(0, 0, kBox, kBox))
                 for (int y = r.top(); y <= r.bottom(); ++y)
                     for (int x = r.left(); x <= r.right(); ++x)
                         black.set(x, y, true);
