@@ -18,6 +18,11 @@ struct Drawing {
 //   ^ > v <  the one quarter at the top, right, bottom or left
 //   V A C D  all but the top, bottom, right or left quarter
 //   x z      the top and bottom, the left and right quarters
+// Not every outline can be filled: drawing the pieces' own shapes side by
+// side keeps it fillable. Each may be turned by quarter turns, and the
+// parallelogram turned over (◢#◤):
+//   large  .◢◣.   medium  #◤   small  ◢◣   square  ◢◣   parallelogram  ◥#◣
+//          ◢##◣           ◤.                    ◥◤
 // Lines starting with ";" are comments, and so is everything after a
 // figure's drawing up to the next name. False with *error set on a
 // character that draws nothing known.
