@@ -2,10 +2,8 @@
 #include "TestMain.h"
 #include "catalogue/CatalogueFile.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QListWidget>
-#include <QRegularExpression>
 #include <csignal>
 #include <sys/resource.h>
 
@@ -20,31 +18,14 @@ QByteArray record(const QByteArray& name, const QByteArray& corners = {}) {
     return lines.join('\n');
 }
 
-// Every distance between two corners, sorted: equal for congruent polygons.
-QList<double> distances(const QPolygonF& g) {
-    QList<double> all;
-    for (qsizetype i = 0; i < g.size(); ++i)
-        for (qsizetype j = i + 1; j < g.size(); ++j)
-            all << QLineF(g[i], g[j]).length();
-    std::sort(all.begin(), all.end());
-    return all;
-}
-
-double area(const QPolygonF& g) {
-    double twice = 0;
-    for (qsizetype i = 0, n = g.size(); i < n; ++i)
-        twice += g[i].x() * g[(i + 1) % n].y() - g[(i + 1) % n].x() * g[i].y();
-    return std::abs(twice) / 2;
-}
 } // namespace
 
-// The file layer on small files in a fake's folder, the catalogue that ships, then
-// how the window lists, shows and hints the figures of a catalogue.
+// The file layer on small files in a fake's folder, then how the window lists,
+// shows and hints the figures of a catalogue.
 class CatalogueTest : public QObject {
     Q_OBJECT
     FakePlatform files;
     const QString path = files.folder + "/Sietari.dat";
-    QList<QStringList> shipped;
 
     QByteArray onDisk() const {
         QFile file(path);
@@ -109,50 +90,6 @@ class CatalogueTest : public QObject {
             QVERIFY(!ok && !error.isEmpty());
             QCOMPARE(onDisk(), exists ? kOpen : QByteArray());
             QCOMPARE(QFileInfo::exists(path), exists);
-        }
-    }
-
-    // The catalogue as committed, read where it lies so that what is tested is what ships.
-    void initTestCase() {
-        const QString file = QDir::cleanPath(__FILE__ "/../../../data/Sietari.dat");
-        QStringList fields;
-        QVERIFY2(readCatalogueFile(file, &fields), qPrintable(file));
-        QCOMPARE(fields.size() % 57, 0);
-        QSet<QString> names;
-        for (qsizetype first = 0; first < fields.size(); first += 57) {
-            shipped << fields.mid(first, 57);
-            names << fields[first];
-        }
-        QCOMPARE(names.size(), shipped.size());
-        QVERIFY2(shipped.size() >= 30, qPrintable(QString::number(shipped.size())));
-    }
-
-    // Corners are whole board pixels scaled down to the preview (275 over 700): a side
-    // may miss by a fraction of a pixel, a hairline gap may become a sliver of overlap.
-    void shippedFigure_data() {
-        QTest::addColumn<QStringList>("record");
-        for (const QStringList& record : shipped)
-            QTest::newRow(record[0].toUtf8().constData()) << record;
-    }
-    void shippedFigure() {
-        QFETCH(QStringList, record);
-        QVERIFY(QRegularExpression("^[A-Z0-9\u00D1]+$").match(record[0]).hasMatch());
-        Board start; // the pieces as they start, at the large size
-        QVERIFY(start.load(false));
-        QList<QPolygonF> pieces;
-        for (int p = 0; p <= 6; ++p) {
-            QPolygonF saved, game;
-            for (int v = 1; v <= 4; ++v) {
-                const int at = 1 + (p * 4 + v - 1) * 2;
-                saved << QPointF(readLeadingNumber(record[at]), readLeadingNumber(record[at + 1]));
-                game << start.place(p)[v] * 275 / 700;
-            }
-            const QList<double> want = distances(game), got = distances(saved);
-            for (qsizetype i = 0; i < want.size(); ++i)
-                QVERIFY2(std::abs(got[i] - want[i]) < 1, qPrintable(QString("piece %1").arg(p)));
-            for (int q = 0; q < p; ++q)
-                QVERIFY(area(saved.intersected(pieces[q])) < 2);
-            pieces << saved;
         }
     }
 
