@@ -1,4 +1,5 @@
 #include "Board.h"
+#include "TestMain.h"
 #include "catalogue/CatalogueFile.h"
 
 #include <QDir>
@@ -204,5 +205,5 @@ class FiguresTest : public QObject {
     }
 };
 
-QTEST_MAIN(FiguresTest)
+SIETARI_TEST(FiguresTest);
 #include "FiguresTest.moc"
