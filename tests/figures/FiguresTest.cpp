@@ -36,23 +36,6 @@ struct Bitmap {
     }
     void set(int x, int y, bool on) { bits[size_t(y * width + x)] = on; }
 
-    // The part within `box`, turned by `way` % 4 quarter turns after a mirror when `way` >= 4.
-    Bitmap turned(QRect box, int way) const {
-        Bitmap out;
-        out.width = way % 2 ? box.height() : box.width();
-        out.height = way % 2 ? box.width() : box.height();
-        out.bits.assign(size_t(out.width * out.height), 0);
-        for (int y = 0; y < box.height(); ++y)
-            for (int x = 0; x < box.width(); ++x) {
-                QPoint p(way >= 4 ? box.width() - 1 - x : x, y);
-                for (int turn = 0, h = box.height(); turn < way % 4;
-                     ++turn, h = box.width() + box.height() - h)
-                    p = {h - 1 - p.y(), p.x()};
-                out.set(p.x(), p.y(), at(box.left() + x, box.top() + y));
-            }
-        return out;
-    }
-
     // Clears the set pixels joined to `start` (through the eight neighbours when
     // `diagonal`, else the four) and counts them.
     int takePatch(QPoint start, bool diagonal) {
@@ -69,20 +52,6 @@ struct Bitmap {
         return count;
     }
 };
-
-// Whether some pixel differs together with its eight neighbours: more than
-// lines a pixel or two thick, where the cut rounds a side the other way.
-bool differ(const Bitmap& a, const Bitmap& b) {
-    for (int y = 0; y < std::max(a.height, b.height); ++y)
-        for (int x = 0; x < std::max(a.width, b.width); ++x) {
-            int d = 0;
-            while (d < 9 &&
-                   a.at(x - 1 + d % 3, y - 1 + d / 3) != b.at(x - 1 + d % 3, y - 1 + d / 3))
-                ++d;
-            if (d == 9) return true;
-        }
-    return false;
-}
 
 // Green pixels where the silhouette should be solid: those the outside cannot
 // reach, and those in patches of three or more with black on two opposite
@@ -185,23 +154,6 @@ class FiguresTest : public QObject {
         }
         QVERIFY(QRect(1, 1, kBox - 2, kBox - 2).contains(used[index]));
         QCOMPARE(seamPixels(previews[index]), 0);
-    }
-
-    // No two figures with one silhouette, turned by quarter turns or mirrored.
-    void distinct() {
-        QList<Bitmap> silhouettes;
-        for (int i = 0; i < previews.size(); ++i)
-            silhouettes << previews[i].turned(used[i], 0);
-        for (int i = 0; i < silhouettes.size(); ++i)
-            for (int way = 0; way < 8; ++way) {
-                const Bitmap turned =
-                    silhouettes[i].turned(used[i].translated(-used[i].topLeft()), way);
-                for (int j = 0; j < i; ++j)
-                    QVERIFY2(std::abs(turned.width - silhouettes[j].width) > 1 ||
-                                 std::abs(turned.height - silhouettes[j].height) > 1 ||
-                                 differ(turned, silhouettes[j]),
-                             qPrintable(shipped[i][0] + " " + shipped[j][0]));
-            }
     }
 };
 
