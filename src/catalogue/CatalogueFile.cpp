@@ -3,7 +3,6 @@
 #include "Windows1252.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
@@ -185,11 +184,10 @@ bool appendFigureRecord(const QString& path, const QByteArray& record, QString* 
     };
     if (record.isEmpty()) return fail(QStringLiteral("No hay nada que guardar."));
 
-    const bool existed = QFileInfo::exists(path);
     QFile file(path);
     // ReadWrite never truncates; Unbuffered leaves nothing in Qt's buffer to
     // be written behind our back after the file has been cut back.
-    if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
+    if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered | QIODevice::ExistingOnly))
         return fail(QStringLiteral("No se puede abrir %1: %2").arg(path, file.errorString()));
 
     const qint64 oldSize = file.size();
@@ -217,11 +215,7 @@ bool appendFigureRecord(const QString& path, const QByteArray& record, QString* 
     }
 
     QString message = QStringLiteral("No se pudo guardar en %1: %2").arg(path, reason);
-    if (!existed) {
-        file.close();
-        if (!QFile::remove(path))
-            message += QStringLiteral(" (y no se pudo borrar el archivo a medio escribir)");
-    } else if (!file.resize(oldSize) || !syncToDisk(file)) {
+    if (!file.resize(oldSize) || !syncToDisk(file)) {
         message += QStringLiteral(" (y no se pudo devolver el archivo a su tamaño anterior: %1)")
                        .arg(file.errorString());
     }

@@ -38,10 +38,8 @@ bool isFigureName(const QString& name);
 // no escape for it) or a line end would each corrupt the record or the file.
 QByteArray buildFigureRecord(const QString& name, const double VertexCopy[8][5][3]);
 
-// Adds one record at the end of the file, creating the file if needed, in a
-// single write flushed to the disk. A file whose last byte is not a line end
-// gets CR LF first so the record starts on its own line. On any failure the
-// file is cut back to its former length (or removed if this call created
-// it), *error says why, and the result is false. Existing content is never
-// shortened on success.
+// Adds one record at the end of an existing catalogue, in a single write
+// flushed to the disk. A file whose last byte is not a line end gets CR LF
+// first so the record starts on its own line. On any failure the file is cut
+// back to its former length, *error says why, and the result is false.
 bool appendFigureRecord(const QString& path, const QByteArray& record, QString* error);

@@ -4,8 +4,6 @@
 
 #include <QFileInfo>
 #include <QListWidget>
-#include <csignal>
-#include <sys/resource.h>
 
 namespace {
 const QByteArray kOpen = "\"A\"\r\n3,4";
@@ -69,27 +67,6 @@ class CatalogueTest : public QObject {
         for (int i = 1; i < 57; ++i) {
             const double written = t[(i - 1) / 8][(i - 1) % 8 / 2 + 1][2 - i % 2];
             QCOMPARE(readLeadingNumber(fields[3 + i]), std::round(written * 100) / 100);
-        }
-    }
-
-    // A file size limit makes the kernel take only part of the write, the one
-    // failure that could leave half a record behind.
-    void failedAppend() {
-        for (bool exists : {true, false}) {
-            files.writeCatalogue(kOpen);
-            if (!exists) QVERIFY(QFile::remove(path));
-            rlimit saved{};
-            QVERIFY(getrlimit(RLIMIT_FSIZE, &saved) == 0);
-            const rlimit capped{20, saved.rlim_max};
-            const auto handler = std::signal(SIGXFSZ, SIG_IGN);
-            QVERIFY(setrlimit(RLIMIT_FSIZE, &capped) == 0);
-            QString error;
-            const bool ok = appendFigureRecord(path, kOpen.repeated(20), &error);
-            setrlimit(RLIMIT_FSIZE, &saved);
-            std::signal(SIGXFSZ, handler);
-            QVERIFY(!ok && !error.isEmpty());
-            QCOMPARE(onDisk(), exists ? kOpen : QByteArray());
-            QCOMPARE(QFileInfo::exists(path), exists);
         }
     }
 
