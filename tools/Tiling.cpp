@@ -135,17 +135,12 @@ class Tiler {
 Corners pieceCorners(int piece) {
     switch (piece) {
     case 0:
-    case 1:
-        return {{2, 2}, {0, 0}, {4, 0}};
+    case 1: return {{2, 2}, {0, 0}, {4, 0}};
     case 2:
-    case 3:
-        return {{1, 1}, {0, 0}, {2, 0}};
-    case 4:
-        return {{1, 0}, {2, 1}, {1, 2}, {0, 1}};
-    case 5:
-        return {{0, 0}, {2, 0}, {3, 1}, {1, 1}};
-    default:
-        return {{0, 0}, {2, 0}, {0, 2}};
+    case 3: return {{1, 1}, {0, 0}, {2, 0}};
+    case 4: return {{1, 0}, {2, 1}, {1, 2}, {0, 1}};
+    case 5: return {{0, 0}, {2, 0}, {3, 1}, {1, 1}};
+    default: return {{0, 0}, {2, 0}, {0, 2}};
     }
 }
 

@@ -28,5 +28,6 @@ inline QColor toQColor(BgrColour bgr) {
 }
 
 inline BgrColour toBgr(const QColor& colour) {
-    return BgrColour(colour.red()) | BgrColour(colour.green()) << 8 | BgrColour(colour.blue()) << 16;
+    return BgrColour(colour.red()) | BgrColour(colour.green()) << 8 |
+           BgrColour(colour.blue()) << 16;
 }

@@ -48,7 +48,6 @@ bool InputForwarder::eventFilter(QObject*, QEvent* event) {
         if (!key->isAutoRepeat()) emit keyUp(key->key(), shiftState(key->modifiers()));
         return false;
     }
-    default:
-        return false;
+    default: return false;
     }
 }

@@ -37,49 +37,19 @@ bool asPlayer(const std::function<bool()>& body) {
 class EditorTest : public QObject {
     Q_OBJECT
 
-    // The player's steps: s store, l load (then every piece must be where and as it
-    // was stored), m drag the square, t turn the medium triangle, h put piece 1 away
-    // with its box, z small pieces, g group pieces 2 and 5, e the editor on or off.
+    // Plays the steps (Board::act); after each C every piece must be where and as it was
+    // at the last P.
     void play(Board& board, const QString& steps) {
-        Form1& form = board.form;
         QList<QList<QPointF>> stored;
         QList<bool> away;
-        for (const QChar step : steps) {
-            switch (step.unicode()) {
-            case 's':
-                form.MnuPunto->trigger();
-                stored = board.places();
-                away.clear();
-                for (int p = 0; p <= 6; ++p)
-                    away << board.away(p);
-                break;
-            case 'l':
-                form.MnuCarPos->trigger();
-                QCOMPARE(board.inconsistency(), QString());
-                for (int p = 0; p <= 6; ++p) {
-                    QVERIFY2(board.offBy(stored[p], p) == 0 && board.away(p) == away[p],
-                             qPrintable(QString("piece %1").arg(p)));
-                }
-                break;
-            case 'm':
-                board.drag(board.onPiece(4), board.onPiece(4) + QPoint(-40, -90));
-                break;
-            case 't':
-                board.press(board.onPiece(6), Qt::RightButton);
-                break;
-            case 'h':
-                form.Check2[1]->setChecked(true);
-                break;
-            case 'z':
-                form.MnuTam[2]->trigger();
-                break;
-            case 'g':
-                board.drag(board.onBoard({5, 200}), board.onBoard({65, 431}));
-                break;
-            case 'e':
-                form.MnuEdit->trigger();
-                break;
-            }
+        for (const QString& step : steps.split(' ')) {
+            board.act(step);
+            for (int p = 0; p <= 6 && step == "P"; ++p)
+                stored = board.places(), away.insert(p, board.away(p));
+            for (int p = 0; p <= 6 && step == "C"; ++p)
+                QVERIFY2(board.offBy(stored[p], p) == 0 && board.away(p) == away[p] &&
+                             board.inconsistency().isEmpty(),
+                         qPrintable(QString("piece %1").arg(p)));
         }
     }
 
@@ -87,14 +57,14 @@ class EditorTest : public QObject {
     void storedPosition_data() {
         QTest::addColumn<QString>("steps");
         QTest::addColumn<bool>("canLoad");
-        QTest::newRow("moved, turned, put away") << "hs mt l" << true;
-        QTest::newRow("put away after storing") << "s mth l" << true;
-        QTest::newRow("twice") << "mts hm l l" << true;
-        QTest::newRow("across a size change") << "mts z l" << true;
-        QTest::newRow("a group on the board") << "gs m l" << true;
-        QTest::newRow("group standing when loaded") << "s g l" << true;
-        QTest::newRow("editor gives it up") << "s ee" << false;
-        QTest::newRow("stored anew after the editor") << "s ee ms t l" << true;
+        QTest::newRow("moved, turned, put away") << "b1 P d4 t6 C" << true;
+        QTest::newRow("put away after storing") << "P d4 t6 b1 C" << true;
+        QTest::newRow("twice") << "d4 t6 P b1 d4 C C" << true;
+        QTest::newRow("across a size change") << "d4 t6 P z C" << true;
+        QTest::newRow("a group on the board") << "g P d4 C" << true;
+        QTest::newRow("group standing when loaded") << "P g C" << true;
+        QTest::newRow("editor gives it up") << "P e e" << false;
+        QTest::newRow("stored anew after the editor") << "P e e d4 P t6 C" << true;
     }
     void storedPosition() {
         QFETCH(QString, steps);

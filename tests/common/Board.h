@@ -5,6 +5,7 @@
 #include "ui/Form1.h"
 
 #include <QAction>
+#include <QListWidget>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QTest>
@@ -67,6 +68,28 @@ struct Board {
         press(from);
         move(to);
         release(to);
+    }
+    // One step of play as a player makes it: a letter, then the piece it acts on.
+    // d drags it by (20, -30), t turns it with a right click, b clicks its box, g draws
+    // a band round pieces 2 and 5, n clicks the first name; the rest are menu commands:
+    // h Descubrir Ficha, s Solución, f Silueta, r Reiniciar, z small pieces, e Editar,
+    // P Guardar Posición, C Cargar Posición.
+    void act(const QString& step) {
+        const int k = step.mid(1).toInt();
+        const QMap<QChar, QAction*> menu{{'h', form.MnuFicha},   {'s', form.MnuSolucion},
+                                         {'f', form.MnuSilueta}, {'r', form.MnuReset},
+                                         {'z', form.MnuTam[2]},  {'e', form.MnuEdit},
+                                         {'P', form.MnuPunto},   {'C', form.MnuCarPos}};
+        const QPoint box = form.Check2[k]->mapTo(form.centralWidget(), QPoint(5, 5));
+        const QPoint name = form.List1->viewport()->mapTo(form.centralWidget(), QPoint(5, 5));
+        switch (step[0].unicode()) {
+        case 'd': return drag(onPiece(k), onPiece(k) + QPoint(20, -30));
+        case 't': return press(onPiece(k), Qt::RightButton), release({}, Qt::RightButton);
+        case 'b': return drag(box, box);
+        case 'g': return drag(onBoard({5, 200}), onBoard({65, 431}));
+        case 'n': return drag(name, name);
+        default: menu.value(step[0])->trigger();
+        }
     }
     // Queued, as a quick player's events wait behind a slow handler.
     void post(QWidget* to, QEvent::Type type, QPoint at) {
