@@ -174,59 +174,51 @@ class EditorTest : public QObject {
         if (!saved.isEmpty()) QCOMPARE(form.List2.value(form.FigureIndex).toLatin1(), saved);
     }
 
-    // A save that cannot be made says why, keeps the editor on and every file as it was.
-    void failedSave() {
-        BOARD(true);
-        const QByteArray before = contents(form.CatalogueFile);
-        form.MnuEdit->trigger();
-        board.platform.inputs = {"LLENO"};
-        rlimit saved{};
-        QVERIFY(getrlimit(RLIMIT_FSIZE, &saved) == 0);
-        const rlimit full{rlim_t(before.size() + 10), saved.rlim_max}; // a disk about to fill
-        const auto handler = std::signal(SIGXFSZ, SIG_IGN);
-        QVERIFY(setrlimit(RLIMIT_FSIZE, &full) == 0);
-        form.MnuGuardar->trigger();
-        setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, handler);
-        const FakePlatform::Message told = board.platform.messages.last();
-        QVERIFY2(told.text.startsWith("No se pudo guardar la figura.\n") &&
-                     told.text.contains("too large"),
-                 qPrintable(told.text));
-        QCOMPARE(int(told.icon), int(Platform::Icon::Exclamation));
-        QCOMPARE(contents(form.CatalogueFile), before);
-        QVERIFY(form.M.EditMode && form.MnuGuardar->isEnabled());
+    // Where a figure goes: beside the program, or, for a player who cannot write
+    // there, into a copy in their own folder, read from then on. A save that cannot be
+    // made (a disk about to fill, a file where the folder goes) says why, keeps the
+    // editor on and leaves every file as it was.
+    void save_data() {
+        QTest::addColumn<bool>("readOnly"); // the program's folder
+        QTest::addColumn<QString>("trouble");
+        QTest::newRow("beside the program") << false << "";
+        QTest::newRow("disk full there") << false << "File too large";
+        QTest::newRow("own folder") << true << "";
+        QTest::newRow("disk full after the copy") << true << "File too large";
+        QTest::newRow("a file where the own folder goes") << true << "No se puede crear";
     }
-
-    // A player who cannot write beside the program saves to their own folder, which the
-    // next start reads; where that fails too, nothing changes.
-    void readOnlyProgramFolder_data() {
-        QTest::addColumn<bool>("userFolderBlocked");
-        QTest::newRow("own folder") << false;
-        QTest::newRow("a file where the own folder goes") << true;
-    }
-    void readOnlyProgramFolder() {
-        QFETCH(bool, userFolderBlocked);
+    void save() {
+        QFETCH(bool, readOnly);
+        QFETCH(QString, trouble);
         BOARD(true);
         FakePlatform& files = board.platform;
         const QString shipped = form.CatalogueFile, own = files.userFolder + "/Sietari.dat";
-        const QByteArray before = contents(shipped);
-        if (userFolderBlocked) QVERIFY(QFile(files.userFolder).open(QIODevice::WriteOnly));
-        chmod(qPrintable(files.folder), 0555);
+        const QByteArray before = contents(shipped), record = FakePlatform::figureRecord("NUEVA");
+        if (trouble.startsWith("No")) QVERIFY(QFile(files.userFolder).open(QIODevice::WriteOnly));
+        chmod(qPrintable(shipped), readOnly ? 0444 : 0666);
+        chmod(qPrintable(files.folder), readOnly ? 0555 : 0777);
         chmod(qPrintable(files.dataDir.path()), 0777);
         form.MnuEdit->trigger();
-        files.inputs = {"PROPIA"};
-        const bool saved = asPlayer([&] {
+        files.inputs = {"NUEVA"};
+        const QString target = readOnly ? own : shipped;
+        QVERIFY(asPlayer([&] {
+            const rlimit full{rlim_t(before.size() + 10), RLIM_INFINITY};
+            if (trouble.startsWith("File"))
+                signal(SIGXFSZ, SIG_IGN), setrlimit(RLIMIT_FSIZE, &full);
             form.MnuGuardar->trigger();
-            return form.CatalogueFile == own && form.List1->currentItem()->text() == "PROPIA";
-        });
+            if (trouble.isEmpty()) return form.CatalogueFile == target && form.M.EditMode == false;
+            const FakePlatform::Message told = files.messages.last();
+            return told.text.startsWith("No se pudo guardar la figura.\n") &&
+                   told.text.contains(trouble) && told.icon == Platform::Icon::Exclamation &&
+                   form.M.EditMode && form.MnuGuardar->isEnabled();
+        }));
         chmod(qPrintable(files.folder), 0755);
-        QCOMPARE(saved, !userFolderBlocked);
-        QCOMPARE(contents(shipped), before);
-        QCOMPARE(contents(own),
-                 userFolderBlocked ? QByteArray() : before + FakePlatform::figureRecord("PROPIA"));
+        const bool saved = trouble.isEmpty();
+        QCOMPARE(contents(shipped), before + (saved && !readOnly ? record : ""));
+        QCOMPARE(contents(own), saved && readOnly ? before + record : "");
         Form1 next(files);
         QVERIFY(next.Form_Load());
-        QCOMPARE(next.CatalogueFile, userFolderBlocked ? shipped : own);
+        QCOMPARE(next.CatalogueFile, saved ? target : shipped);
     }
 
     // Several games saving at once: every record arrives whole, none lost or mixed.
