@@ -25,7 +25,8 @@ void Form1::SettlePieces() {
         if (inGroup(p)) continue;
         if (!Check2[p]->isChecked()) Command1[p]->show();
         Command1[p]->setBackColour(boardColour(p));
-        if (countVerticesOffBoard(p) == 4 && !Check2[p]->isChecked()) bringBackToMiddle(p);
+        // A piece put away while it hung off the board comes back there too.
+        if (countVerticesOffBoard(p) == 4) bringBackToMiddle(p);
     }
 }
 

@@ -3,6 +3,8 @@
 #include "geometry/PolarGeometry.h"
 #include "model/Numbers.h"
 
+#include <QCoreApplication>
+
 // Every table is final before the first re-cut: a re-cut lets pending events
 // run, and a reset or size change among them starts from these tables and
 // folds its own offsets, which must not be folded a second time here.
@@ -20,5 +22,8 @@ void Form1::ComputeVertices() {
         M.PieceOffset[p][1] = M.PieceOffset[p][2] = 0;
     }
     for (int p = 0; p <= 6; ++p)
-        reshapeOne(p);
+        cutPiece(p);
+    // Pending events run once, after the last cut; the piece being dragged and a
+    // group made among them keep their list.
+    QCoreApplication::processEvents();
 }

@@ -96,7 +96,8 @@ struct Board {
                 (member ? form.Command1[p]->backColour() != kWhite || form.Command1[p]->isVisible()
                         : !shownInColour(p) && !away(p)))
                 return QStringLiteral("piece %1").arg(p);
-            const QRectF reach = QRectF(form.Command1[p]->rect()).adjusted(-640, -640, 640, 640);
+            const QRectF reach =
+                QRectF(form.Command1[p]->rect()).adjusted(-2000, -2000, 2000, 2000);
             bool onButton = false;
             for (const QPointF& at : place(p).mid(1)) {
                 if (!reach.contains(at)) return QStringLiteral("piece %1 out of reach").arg(p);

@@ -2,6 +2,7 @@
 #include "catalogue/CatalogueFile.h"
 #include "model/Numbers.h"
 
+#include <QApplication>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QTimer>
@@ -155,6 +156,82 @@ class RobustnessTest : public QObject {
         QCOMPARE(form.List1->selectedItems().value(0), form.List1->item(shown));
         QCOMPARE(form.List2.value(form.FigureIndex), form.List1->item(shown)->text());
         QCOMPARE(form.Frame2->backColour(), kPreviewGreen); // hints cleared
+    }
+
+    // Seeded random input on a shown window: every button with every modifier over
+    // pieces, board, preview and panel, H and V, every menu command and its shortcut,
+    // dialogs answered at random; a quarter of it queued to run inside a handler.
+    // After each event the rules a player relies on must hold.
+    void eventStorm() {
+        const unsigned seed = seedFor("eventStorm");
+        std::mt19937 random(seed);
+        const auto pick = [&random](int n) { return int(random() % unsigned(n)); };
+        BOARD(true);
+        QList<QAction*> commands;
+        for (QAction* menu : form.menuBar()->actions())
+            for (QAction* item : menu->menu()->actions())
+                if (!item->isSeparator()) commands << item;
+        const Qt::MouseButton buttons[] = {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
+        const Qt::KeyboardModifiers modifiers[] = {{},
+                                                   {},
+                                                   Qt::ShiftModifier,
+                                                   Qt::ControlModifier,
+                                                   Qt::AltModifier,
+                                                   Qt::ShiftModifier | Qt::ControlModifier};
+        const auto somewhere = [&]() -> QPoint {
+            switch (pick(4)) {
+            case 0:
+                return board.onPiece(pick(7));
+            case 1:
+                return board.onBoard({pick(433), pick(433)});
+            case 2:
+                return form.Label1[1]->pos() + form.Frame1[3]->pos() + QPoint(pick(169), pick(169));
+            default:
+                return {448 + pick(184), pick(453)}; // the side panel
+            }
+        };
+        const auto key = [&](bool down) {
+            QWidget* to = QApplication::focusWidget() ? QApplication::focusWidget() : &form;
+            const bool h = pick(2);
+            QTest::sendKeyEvent(down ? QTest::Press : QTest::Release, to, h ? Qt::Key_H : Qt::Key_V,
+                                h ? 'H' : 'V', {});
+        };
+        const std::function<void()> events[] = {
+            [&] {
+                QTest::mousePress(form.windowHandle(), buttons[pick(3)], modifiers[pick(6)],
+                                  board.inWindow(somewhere()));
+            },
+            [&] {
+                QTest::mouseRelease(form.windowHandle(), buttons[pick(3)], modifiers[pick(6)],
+                                    board.inWindow(somewhere()));
+            },
+            [&] { board.move(somewhere()); },
+            [&] { board.move(somewhere()); },
+            [&] { board.move(somewhere()); },
+            [&] { key(true); },
+            [&] { key(false); },
+            [&] { QTest::mouseClick(form.Check2[pick(7)], Qt::LeftButton); },
+            [&] { QTest::mouseClick(form.Command3, Qt::LeftButton); },
+            [&] { commands[pick(int(commands.size()))]->trigger(); },
+            [&] {
+                const QKeySequence shortcut = commands[pick(int(commands.size()))]->shortcut();
+                if (!shortcut.isEmpty()) QTest::keyClick(&form, shortcut[0].key());
+            },
+        };
+        const int count = scaled(20000);
+        for (int i = 0; i < count; ++i) {
+            board.platform.answers = {pick(2) ? Platform::Answer::Ok : Platform::Answer::Cancel};
+            board.platform.inputs = {pick(2) ? QString() : QStringLiteral("TORMENTA%1").arg(i)};
+            const std::function<void()>& event = events[pick(int(std::size(events)))];
+            if (pick(4) == 0)
+                QTimer::singleShot(0, &form, event);
+            else
+                event();
+            const QString broken = board.brokenRule();
+            QVERIFY2(
+                broken.isEmpty(),
+                qPrintable(QStringLiteral("seed %1, event %2: %3").arg(seed).arg(i).arg(broken)));
+        }
     }
 
     // Damaged catalogues of every kind are read, every figure shown and the hints run.
