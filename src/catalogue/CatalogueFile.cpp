@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
+#include <cstring>
 
 #ifdef Q_OS_WIN
 #include <io.h>
@@ -67,26 +68,26 @@ bool syncToDisk(QFile& file) {
 
 CatalogueFields::CatalogueFields(QByteArray fileBytes) : bytes_(std::move(fileBytes)) {
     if (bytes_.size() > qsizetype(UINT32_MAX)) bytes_.clear(); // the starts would not fit
-    const qsizetype size = bytes_.size();
-    for (qsizetype line = 0; line < size;) {
-        qsizetype end = bytes_.indexOf('\n', line);
-        if (end < 0) end = size;
-        qsizetype i = line;
-        while (i < end && isBlank(bytes_[i]))
-            ++i;
-        if (i < end) { // a line of blanks holds no field
-            starts_.push_back(uint32_t(line));
+    const char* const data = bytes_.constData();
+    const char* const end = data + bytes_.size();
+    // Room for every field at once: growing the list step by step would copy
+    // and touch several times its memory.
+    starts_.reserve(size_t(std::count(data, end, ',') + std::count(data, end, '\n') + 1));
+    for (const char* line = data; line < end;) {
+        const char* lineEnd = static_cast<const char*>(std::memchr(line, '\n', size_t(end - line)));
+        if (!lineEnd) lineEnd = end;
+        if (std::find_if_not(line, lineEnd, [](char ch) { return isBlank(ch); }) != lineEnd) {
+            starts_.push_back(uint32_t(line - data)); // a line of blanks holds no field
             bool inQuotes = false;
-            for (i = line; i < end; ++i) {
-                if (bytes_[i] == '"')
+            for (const char* ch = line; ch < lineEnd; ++ch) {
+                if (*ch == '"')
                     inQuotes = !inQuotes;
-                else if (bytes_[i] == ',' && !inQuotes)
-                    starts_.push_back(uint32_t(i + 1));
+                else if (*ch == ',' && !inQuotes)
+                    starts_.push_back(uint32_t(ch + 1 - data));
             }
         }
-        line = end + 1;
+        line = lineEnd + 1;
     }
-    starts_.shrink_to_fit();
 }
 
 QString CatalogueFields::value(qsizetype i) const {
@@ -105,7 +106,8 @@ QStringList CatalogueFields::mid(qsizetype first, qsizetype count) const {
 bool readCatalogueFile(const QString& path, CatalogueFields* fields) {
     fields->clear();
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return false;
+    // Unbuffered: read straight into one block of the file's size.
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) return false;
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) return false;
     *fields = CatalogueFields(std::move(bytes));
