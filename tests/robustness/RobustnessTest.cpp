@@ -158,6 +158,21 @@ class RobustnessTest : public QObject {
         QCOMPARE(form.Frame2->backColour(), kPreviewGreen); // hints cleared
     }
 
+    // Past 32,767 figures a round of random figures still ends and the next begins.
+    void randomPastSixteenBits() {
+        BOARD(false);
+        const int F = 40000;
+        board.platform.writeCatalogue(FakePlatform::figureRecord("F").repeated(F));
+        QVERIFY(form.LoadCatalogue());
+        std::fill(form.FigureOrder.begin() + 1, form.FigureOrder.end() - 1, 1);
+        form.FigureOrderPos = F - 1;
+        board.platform.randoms = {0.0, 0.99999};
+        form.MnuAleatoria->trigger();
+        QCOMPARE(form.List1->currentRow(), F - 1);
+        form.MnuAleatoria->trigger();
+        QCOMPARE(form.FigureOrderPos, 1);
+    }
+
     // Seeded random input on a shown window: every button with every modifier over
     // pieces, board, preview and panel, H and V, every menu command and its shortcut,
     // dialogs answered at random; a quarter of it queued to run inside a handler.
