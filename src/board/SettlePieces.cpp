@@ -25,7 +25,7 @@ void Form1::SettlePieces() {
         if (inGroup(p)) continue;
         if (!Check2[p]->isChecked()) Command1[p]->show();
         Command1[p]->setBackColour(boardColour(p));
-        // A piece put away while it hung off the board comes back there too.
+        // A piece put away while it hung off the board goes to the middle as well.
         if (countVerticesOffBoard(p) == 4) bringBackToMiddle(p);
     }
 }
