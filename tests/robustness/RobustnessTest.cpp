@@ -13,15 +13,10 @@ namespace {
 // A seed from SIETARI_SEED to replay a failure, else a fresh one.
 unsigned seedFor(const char* what) {
     const unsigned seed = qEnvironmentVariableIsSet("SIETARI_SEED")
-                              ? qEnvironmentVariableIntValue("SIETARI_SEED")
+                              ? qgetenv("SIETARI_SEED").toUInt()
                               : std::random_device()();
     qInfo("%s: seed %u (replay with SIETARI_SEED=%u)", what, seed, seed);
     return seed;
-}
-
-// Counts scale down where the build is many times slower (the sanitizer build).
-int scaled(int count) {
-    return count / std::max(1, qEnvironmentVariableIntValue("SIETARI_SLOW"));
 }
 
 // Every preview piece is cut to a region no larger than its button's neighbourhood.
@@ -233,7 +228,7 @@ class RobustnessTest : public QObject {
                 if (!shortcut.isEmpty()) QTest::keyClick(&form, shortcut[0].key());
             },
         };
-        const int count = scaled(20000);
+        const int count = 20000;
         for (int i = 0; i < count; ++i) {
             board.platform.answers = {pick(2) ? Platform::Answer::Ok : Platform::Answer::Cancel};
             board.platform.inputs = {pick(2) ? QString() : QStringLiteral("TORMENTA%1").arg(i)};
@@ -273,7 +268,7 @@ class RobustnessTest : public QObject {
         Board board;
         Form1& form = board.form;
         QVERIFY(board.load(false));
-        const int count = scaled(20000);
+        const int count = 20000;
         for (int i = 0; i < count; ++i) {
             QByteArray bytes = valid.repeated(1 + pick(3));
             for (int change = pick(6); change >= 0; --change) {
