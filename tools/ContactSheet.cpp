@@ -16,7 +16,7 @@ constexpr int kFields = 57;
 } // namespace
 
 QImage contactSheet(const QByteArray& catalogue) {
-    const QStringList fields = readCatalogueFields(catalogue);
+    const CatalogueFields fields(catalogue);
     const int count = int(fields.size()) / kFields;
     const int rows = (count + kColumns - 1) / kColumns;
     QImage sheet(kColumns * (kBox + 4), rows * (kBox + kLabel), QImage::Format_RGB32);

@@ -30,6 +30,7 @@ void Form1::turnOrMirror(int Index, int Shift) {
     if (GroupSelected) {
         if (Command1[Index]->backColour() == kWhite) return; // a group cannot be turned
         SettlePieces();
+        if (GroupSelected) return; // a band finished meanwhile made a new one
     }
     const double s = Shift != 0 ? -45 : 45;
     if (PieceHeld && Index == kParallelogram) {
@@ -61,7 +62,10 @@ void Form1::turnOrMirror(int Index, int Shift) {
 // Any other press picks a piece (or the group) up; Shift alone sends it back.
 void Form1::pickUp(int Index, int Shift, float X, float Y) {
     if (Command1[Index]->backColour() != kWhite) {
-        if (GroupSelected) SettlePieces();
+        if (GroupSelected) {
+            SettlePieces();
+            if (GroupSelected) return; // a band finished meanwhile made a new one
+        }
         ReshapeList.assign(2, 0);
         ReshapeList[1] = int16_t(Index);
         ReshapeCount = 1;

@@ -33,8 +33,10 @@ void Form1::Label1_MouseUp(int, int, int, float X, float Y) {
     Selecting = false;
     Shape2->hide();
 
-    int enclosed = 0;
-    for (int p = 0; p <= 6; ++p) {
+    // The members are the pieces inside the band, not every white piece: the
+    // members of a group being settled may still be white.
+    std::vector<int16_t> enclosed;
+    for (int16_t p = 0; p <= 6; ++p) {
         int inside = 0;
         for (int v = 1; v <= 4; ++v) {
             const double x = M.PieceVertex[p][v][1] * 15 + leftTwips(Command1[p]);
@@ -44,22 +46,21 @@ void Form1::Label1_MouseUp(int, int, int, float X, float Y) {
         }
         if (inside == 8) {
             Command1[p]->setBackColour(kWhite);
-            ++enclosed;
+            enclosed.push_back(p);
         }
     }
-    if (enclosed < 2)
+    if (enclosed.size() < 2)
         SettlePieces();
     else
-        makeGroup();
+        makeGroup(enclosed);
 }
 
-// The white pieces become one group: the group button is cut to all their
-// polygons joined by out-and-back strokes to one anchor, which enclose no
-// area under the even-odd rule.
-void Form1::makeGroup() {
+// The pieces become one group: the group button is cut to all their polygons
+// joined by out-and-back strokes to one anchor, which enclose no area under
+// the even-odd rule.
+void Form1::makeGroup(const std::vector<int16_t>& members) {
     ReshapeList.assign(1, 0);
-    for (int16_t p = 0; p <= 6; ++p)
-        if (Command1[p]->backColour() == kWhite) ReshapeList.push_back(p);
+    ReshapeList.insert(ReshapeList.end(), members.begin(), members.end());
     const int n = int(ReshapeList.size()) - 1;
     ReshapeCount = int16_t(n);
     M.RegionPoints.assign(7 * n, RegionPoint{});

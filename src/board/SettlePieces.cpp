@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <algorithm>
 
 namespace {
 // The board's inner rectangle lies 120 twips in from each edge.
@@ -21,11 +22,18 @@ void Form1::SettlePieces() {
     for (int p = 0; p <= 6; ++p) {
         // A band released while a piece was coming back may have made a new
         // group: its members stay white and hidden.
-        if (GroupSelected && Command1[p]->backColour() == kWhite) continue;
+        if (inGroup(p)) continue;
         if (!Check2[p]->isChecked()) Command1[p]->show();
         Command1[p]->setBackColour(boardColour(p));
-        if (countVerticesOffBoard(p) == 4 && !Check2[p]->isChecked()) bringBackToMiddle(p);
+        // A piece put away while it hung off the board goes to the middle as well.
+        if (countVerticesOffBoard(p) == 4) bringBackToMiddle(p);
     }
+}
+
+bool Form1::inGroup(int p) const {
+    const int n = std::min<int>(ReshapeCount, int(ReshapeList.size()) - 1);
+    return GroupSelected &&
+           std::count(ReshapeList.begin() + 1, ReshapeList.begin() + 1 + std::max(n, 0), p) > 0;
 }
 
 int Form1::countVerticesOffBoard(int p) const {
@@ -54,7 +62,8 @@ void Form1::bringBackToMiddle(int p) {
         M.PieceVertex[p][v][2] -= dy / 15.0;
     }
     if (!M.EditMode) Command1[p]->hide();
-    reshapeOne(p);
+    // Cut without touching ReshapeList, which may hold a group made meanwhile.
+    cutPiece(p);
     if (!M.EditMode) {
         Check2[p]->setChecked(true);
         Command1[p]->hide();

@@ -13,8 +13,10 @@ void Form1::Check2_Click(int Index) {
     bringToFrontUnderBars(Command1[Index]);
 }
 
+// A group's members stay as they are: shown, they would lie under its outline.
 void Form1::Command3_Click() {
     for (int p = 0; p <= 6; ++p) {
+        if (inGroup(p)) continue;
         Command1[p]->show();
         Check2[p]->setChecked(false);
     }

@@ -1,11 +1,13 @@
 #include "CatalogueFile.h"
 
 #include "Windows1252.h"
+#include "model/Numbers.h"
 
 #include <QFile>
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
+#include <cstring>
 
 #ifdef Q_OS_WIN
 #include <io.h>
@@ -17,49 +19,40 @@ namespace {
 
 // The CR of a CR LF line end is left on the line and dropped as a blank. Only
 // these count: a no-break space at the edge of a quoted name is part of it.
+bool isBlank(char ch) {
+    return ch == ' ' || ch == '\t' || ch == '\r';
+}
+
 bool isBlank(QChar ch) {
-    return ch == u' ' || ch == u'\t' || ch == u'\r';
+    return ch.unicode() < 0x80 && isBlank(char(ch.unicode()));
 }
 
 bool isAsciiDigit(QChar ch) {
     return ch >= u'0' && ch <= u'9';
 }
 
-QString unquote(QStringView raw) {
-    QStringView field = raw;
+// A field runs from its start to the first comma outside quotes or the line
+// end; blanks around it and enclosing quotes go. What stays is one stretch of
+// the file, so the store needs only the starts.
+QByteArrayView fieldAt(QByteArrayView bytes, qsizetype start) {
+    bool inQuotes = false;
+    qsizetype end = start;
+    for (; end < bytes.size() && bytes[end] != '\n'; ++end) {
+        if (bytes[end] == '"')
+            inQuotes = !inQuotes;
+        else if (bytes[end] == ',' && !inQuotes)
+            break;
+    }
+    QByteArrayView field = bytes.sliced(start, end - start);
     while (!field.isEmpty() && isBlank(field.front()))
-        field = field.mid(1);
+        field = field.sliced(1);
     while (!field.isEmpty() && isBlank(field.back()))
         field.chop(1);
-    if (field.startsWith(u'"')) {
-        field = field.mid(1);
-        if (field.endsWith(u'"')) field.chop(1);
+    if (field.startsWith('"')) {
+        field = field.sliced(1);
+        if (field.endsWith('"')) field.chop(1);
     }
-    return field.toString();
-}
-
-void readLineFields(QStringView line, QStringList* fields) {
-    bool blankLine = true;
-    for (const QChar ch : line) {
-        if (!isBlank(ch)) {
-            blankLine = false;
-            break;
-        }
-    }
-    if (blankLine) return;
-
-    bool inQuotes = false;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < line.size(); ++i) {
-        const QChar ch = line[i];
-        if (ch == u'"') {
-            inQuotes = !inQuotes;
-        } else if (ch == u',' && !inQuotes) {
-            fields->append(unquote(line.mid(start, i - start)));
-            start = i + 1;
-        }
-    }
-    fields->append(unquote(line.mid(start)));
+    return field;
 }
 
 // A write the kernel takes only in part is no error yet; the next one says
@@ -84,26 +77,51 @@ bool syncToDisk(QFile& file) {
 
 } // namespace
 
-QStringList readCatalogueFields(const QByteArray& fileBytes) {
-    const QString text = decodeWindows1252(fileBytes);
-    QStringList fields;
-    qsizetype start = 0;
-    while (start < text.size()) {
-        qsizetype end = text.indexOf(u'\n', start);
-        if (end < 0) end = text.size();
-        readLineFields(QStringView(text).mid(start, end - start), &fields);
-        start = end + 1;
+CatalogueFields::CatalogueFields(QByteArray fileBytes) : bytes_(std::move(fileBytes)) {
+    if (bytes_.size() > qsizetype(UINT32_MAX)) bytes_.clear(); // the starts would not fit
+    const char* const data = bytes_.constData();
+    const char* const end = data + bytes_.size();
+    // Room for every field at once: growing the list step by step would copy
+    // and touch several times its memory.
+    starts_.reserve(size_t(std::count(data, end, ',') + std::count(data, end, '\n') + 1));
+    for (const char* line = data; line < end;) {
+        const char* lineEnd = static_cast<const char*>(std::memchr(line, '\n', size_t(end - line)));
+        if (!lineEnd) lineEnd = end;
+        if (std::find_if_not(line, lineEnd, [](char ch) { return isBlank(ch); }) != lineEnd) {
+            starts_.push_back(uint32_t(line - data)); // a line of blanks holds no field
+            bool inQuotes = false;
+            for (const char* ch = line; ch < lineEnd; ++ch) {
+                if (*ch == '"')
+                    inQuotes = !inQuotes;
+                else if (*ch == ',' && !inQuotes)
+                    starts_.push_back(uint32_t(ch + 1 - data));
+            }
+        }
+        line = lineEnd + 1;
     }
+}
+
+QString CatalogueFields::value(qsizetype i) const {
+    if (i < 0 || i >= size()) return {};
+    const QByteArrayView field = fieldAt(bytes_, starts_[size_t(i)]);
+    return decodeWindows1252(QByteArray::fromRawData(field.data(), field.size()));
+}
+
+QStringList CatalogueFields::mid(qsizetype first, qsizetype count) const {
+    QStringList fields;
+    for (qsizetype i = first; i < first + count && i < size(); ++i)
+        fields.append(value(i));
     return fields;
 }
 
-bool readCatalogueFile(const QString& path, QStringList* fields) {
+bool readCatalogueFile(const QString& path, CatalogueFields* fields) {
     fields->clear();
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return false;
-    const QByteArray bytes = file.readAll();
+    // Unbuffered: read straight into one block of the file's size.
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) return false;
+    QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) return false;
-    *fields = readCatalogueFields(bytes);
+    *fields = CatalogueFields(std::move(bytes));
     return !fields->isEmpty();
 }
 
@@ -132,7 +150,8 @@ double readLeadingNumber(const QString& field) {
     // "+.5" and "7." read like "0.5" and "7".
     QString plain = whole.isEmpty() ? QStringLiteral("0") : whole.toString();
     if (!fraction.isEmpty()) plain += u'.' + fraction.toString();
-    const double magnitude = plain.toDouble();
+    // Saturated, so that no later sum or conversion to whole pixels overflows.
+    const double magnitude = std::min(plain.toDouble(), kCoordinateLimit);
     return negative ? -magnitude : magnitude;
 }
 

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <cstdint>
+#include <vector>
 
 // Sietari.dat: Windows-1252 text, CR LF lines (LF alone is read too), fields
 // split by commas and line ends, text fields in double quotes, numbers bare.
@@ -14,14 +16,33 @@
 // open ends at the line end. Lines of blanks hold no field, while an empty
 // place between two commas (or a comma and the line end) is an empty field,
 // so a damaged line shows up as a miscount rather than being papered over.
-QStringList readCatalogueFields(const QByteArray& fileBytes);
+// Kept compact for catalogues of many thousand figures: the file's bytes and
+// where each field starts; a field is decoded when it is asked for.
+class CatalogueFields {
+  public:
+    CatalogueFields() = default;
+    explicit CatalogueFields(QByteArray fileBytes);
+
+    qsizetype size() const { return qsizetype(starts_.size()); }
+    bool isEmpty() const { return starts_.empty(); }
+    void clear() { *this = CatalogueFields(); }
+    // Empty past either end.
+    QString value(qsizetype i) const;
+    QString operator[](qsizetype i) const { return value(i); }
+    QStringList mid(qsizetype first, qsizetype count) const;
+
+  private:
+    QByteArray bytes_;
+    std::vector<uint32_t> starts_;
+};
 
 // False, with *fields emptied, when the file is missing, cannot be read or
 // holds no field at all.
-bool readCatalogueFile(const QString& path, QStringList* fields);
+bool readCatalogueFile(const QString& path, CatalogueFields* fields);
 
 // The longest leading decimal number (blanks, optional sign, digits, optional
 // period and digits), whatever the locale; 0 when the text starts with none.
+// Its size is capped at kCoordinateLimit.
 double readLeadingNumber(const QString& field);
 
 // Period separator, no exponent, at most two decimals (a half goes away from

@@ -9,23 +9,20 @@
 #include <QEvent>
 #include <QListWidget>
 
-namespace {
-constexpr int kFieldsPerFigure = 57;
-}
-
-// Selecting by code shows the figure even when its entry is selected already.
+// Selecting by code shows the figure even when its entry is selected already;
+// a new entry shows its figure through the list's currentRowChanged.
 void Form1::selectFigure(int row) {
+    const int before = List1->currentRow();
     List1->setCurrentRow(row);
-    List1_Click();
+    if (List1->currentRow() == before) List1_Click();
 }
 
+// Shows the highlighted entry's record, found through the row's index: a
+// click costs the same in a catalogue of any size.
 void Form1::List1_Click() {
     showSilhouette();
-    // Only name fields are compared, so a name of digits never matches a
-    // coordinate; the last record of that name wins.
-    const QListWidgetItem* chosen = List1->currentItem();
-    for (int i = 0; chosen && i < List2.size(); i += kFieldsPerFigure)
-        if (List2[i] == chosen->text()) FigureIndex = i;
+    const int row = List1->currentRow();
+    if (row >= 0 && size_t(row) < RowRecord.size()) FigureIndex = RowRecord[size_t(row)];
     ShowFigure();
     RevealedCount = 0;
 }
@@ -108,7 +105,9 @@ void Form1::MnuAleatoria_Click() {
     do
         r = int(platform_.nextRandom() * F) + 1;
     while (FigureOrder[r] == 1);
+    // The count is kept before the figure shows: a second request run while it
+    // shows must find an unused figure or start a new round.
     FigureOrder[r] = 1;
-    selectFigure(r - 1);
     ++FigureOrderPos;
+    selectFigure(r - 1);
 }

@@ -51,6 +51,9 @@ void Form1::MnuSolucion_Click() {
 void Form1::MnuReset_Click() {
     // A group left standing would keep its white outline over the pieces.
     if (GroupSelected) SettlePieces();
+    // Off before the re-cut lets pending events run: a piece picked up meanwhile
+    // takes its colour from it.
+    MnuSilueta->setChecked(false);
     for (int p = 0; p <= 6; ++p) {
         Command1[p]->setBackColour(PieceColour[p + 1].toUInt());
         Command1[p]->show();
@@ -58,5 +61,4 @@ void Form1::MnuReset_Click() {
     }
     M.InitPieceTables(widthTwips(Command1[0]), heightTwips(Command1[0]));
     ComputeVertices();
-    MnuSilueta->setChecked(false);
 }

@@ -33,4 +33,7 @@ void Form1::MnuCarPos_Click() {
     }
     // Entries 1 to 7 hold the pieces 1 to 6, then 0: piece 0 is cut last.
     ReshapePieces();
+    // A position stored in the middle of a drag may hold a piece off the board:
+    // it is put away, as a drop there would.
+    SettlePieces();
 }

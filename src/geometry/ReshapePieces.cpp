@@ -7,18 +7,20 @@
 
 void Form1::ReshapePieces() {
     const int count = ReshapeCount;
-    for (int k = 1; k <= count && k < int(ReshapeList.size()); ++k) {
-        const int p = ReshapeList[k];
-        M.RegionPoints.assign(4, RegionPoint{});
-        for (int v = 1; v <= 4; ++v)
-            M.RegionPoints[v - 1] = {floorToInt(M.PieceVertex[p][v][1]),
-                                     floorToInt(M.PieceVertex[p][v][2])};
-        M.BuildPieceRegion(Command1[p]);
-        moveMarker(M.PieceVertex[p][1][1], M.PieceVertex[p][1][2]);
-        if (M.EditMode && p <= 6) mirrorIntoPreview(p);
-    }
+    for (int k = 1; k <= count && k < int(ReshapeList.size()); ++k)
+        cutPiece(ReshapeList[k]);
     // Let the new outlines show at once, also in the middle of a drag.
     QCoreApplication::processEvents();
+}
+
+void Form1::cutPiece(int p) {
+    M.RegionPoints.assign(4, RegionPoint{});
+    for (int v = 1; v <= 4; ++v)
+        M.RegionPoints[v - 1] = {floorToInt(M.PieceVertex[p][v][1]),
+                                 floorToInt(M.PieceVertex[p][v][2])};
+    M.BuildPieceRegion(Command1[p]);
+    moveMarker(M.PieceVertex[p][1][1], M.PieceVertex[p][1][2]);
+    if (M.EditMode && p <= 6) mirrorIntoPreview(p);
 }
 
 // The marker follows the last point cut, half its size to the right and down.

@@ -86,6 +86,9 @@ void Form1::buildControls() {
     Frame2 = new ColourPanel(kPreviewGreen, panel);
     Frame2->setGeometry(twipsRect(240, 360, 1695, 1215));
     List1 = new QListWidget(panel);
+    // One line of text each: measuring one name instead of every name keeps a
+    // large catalogue from slowing the window's first showing.
+    List1->setUniformItemSizes(true);
     List1->setGeometry(twipsRect(120, 3540, 2535, 3180));
     const QPoint previewDesign[7] = {{480, 600},  {960, 600},   {1440, 600}, {480, 1080},
                                      {960, 1080}, {1440, 1080}, {480, 1560}};

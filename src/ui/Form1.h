@@ -1,5 +1,6 @@
 #pragma once
 
+#include "catalogue/CatalogueFile.h"
 #include "model/Module1.h"
 #include "ui/Widgets.h"
 
@@ -51,7 +52,7 @@ class Form1 : public QMainWindow {
     int32_t FigureIndex = 0;
     int16_t PreviewSize = 0;
     std::vector<int16_t> FigureOrder; // entries 1 to F
-    int16_t FigureOrderPos = 0;
+    int32_t FigureOrderPos = 0;       // past 32,767 figures too
     int16_t RevealedCount = 0;
 
     // ---- Controls, in the window's design --------------------------------
@@ -69,8 +70,9 @@ class Form1 : public QMainWindow {
     QPushButton* Command3 = nullptr;
     QPushButton* Foco = nullptr;
     QListWidget* List1 = nullptr;
-    QStringList List2;     // every field of the catalogue, in file order; never shown
-    QString CatalogueFile; // the file List2 was read from, where new figures go
+    CatalogueFields List2;          // every field of the catalogue, in file order; never shown
+    std::vector<int32_t> RowRecord; // List1 row -> position of its record's name in List2
+    QString CatalogueFile;          // the file List2 was read from, where new figures go
 
     QMenu* MnuGame = nullptr;
     QAction* MnuAleatoria = nullptr;
@@ -152,7 +154,9 @@ class Form1 : public QMainWindow {
     void reshapeOne(int p);
     int countVerticesOffBoard(int p) const;
     void bringBackToMiddle(int p);
-    void makeGroup();
+    void makeGroup(const std::vector<int16_t>& members);
+    bool inGroup(int p) const;
+    void cutPiece(int p);
     void showSilhouette();
     void setPreviewBackground(BgrColour colour);
     void sendPreviewFrameBack();

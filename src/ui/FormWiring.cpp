@@ -28,8 +28,18 @@ void Form1::connectHandlers() {
     for (int i = 0; i < int(MnuTam.size()); ++i)
         connect(MnuTam[i], &QAction::triggered, this, [this, i] { MnuTam_Click(i); });
 
-    // itemClicked fires on every click, also on the name already selected.
+    // The shown figure is always the highlighted one: a highlight moved by any
+    // button, by Ctrl or by sliding from one name to another shows its figure,
+    // a click on the shown name shows it afresh (itemClicked fires on every
+    // click), and the highlight never goes away while there are names.
+    connect(List1, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0) List1_Click();
+    });
     connect(List1, &QListWidget::itemClicked, this, &Form1::List1_Click);
+    connect(List1, &QListWidget::itemSelectionChanged, this, [this] {
+        if (List1->selectedItems().isEmpty() && List1->currentItem())
+            List1->currentItem()->setSelected(true);
+    });
     List1->installEventFilter(this);
     connect(MnuAleatoria, &QAction::triggered, this, &Form1::MnuAleatoria_Click);
     connect(MnuFicha, &QAction::triggered, this, &Form1::MnuFicha_Click);

@@ -76,6 +76,19 @@ class EditorTest : public QObject {
         QCOMPARE(form.MnuTam[2]->isChecked(), steps.contains('z'));
     }
 
+    // A position stored while the square hangs off the board in the middle of a drag
+    // puts it away when loaded, as a drop there would.
+    void storedOffTheBoard() {
+        BOARD(true);
+        board.press(board.onPiece(4));
+        board.move(board.onPiece(4) + QPoint(0, 150));
+        form.MnuPunto->trigger();
+        board.release({});
+        board.act("b4");
+        form.MnuCarPos->trigger();
+        QVERIFY(board.away(4) && board.inconsistency().isEmpty());
+    }
+
     // How the window looks with the editor on, and after each way of leaving it.
     void editorControls_data() {
         QTest::addColumn<QString>("leave"); // "" stays on, "editar", "guardar"

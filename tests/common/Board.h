@@ -11,6 +11,7 @@
 #include <QTest>
 #include <QWindow>
 #include <algorithm>
+#include <cmath>
 
 // A window on a fake platform; once shown, driven by real events sent to it, so
 // that the piece outlines decide which button gets a press. Points are pixels of
@@ -105,16 +106,38 @@ struct Board {
     }
     bool away(int p) const { return form.Command1[p]->isHidden() && form.Check2[p]->isChecked(); }
     // What is wrong with the board as the player sees it; empty when play can reach it.
-    QString inconsistency() const {
+    QString inconsistency() const { return form.M.Dragging ? "dragging" : brokenRule(); }
+    // The same, also in the middle of a drag: every piece shown in colour, put away, or a
+    // hidden white member of the one group whose button alone shows it; every number
+    // finite and every corner within reach of the board, and at rest on the board.
+    QString brokenRule() const {
         const bool group = form.GroupSelected;
         const auto& list = form.ReshapeList;
-        if (form.M.Dragging || form.Command1[7]->isVisible() != group) return "dragging or group";
+        const auto finite = [](const auto& table) {
+            const auto* d = reinterpret_cast<const double*>(&table);
+            return std::all_of(d, d + sizeof table / sizeof *d,
+                               [](double x) { return std::isfinite(x); });
+        };
+        const Module1& m = form.M;
+        if (!finite(m.PieceAngle) || !finite(m.PieceRadius) || !finite(m.PieceCentre) ||
+            !finite(m.PieceVertex))
+            return "a number not finite";
+        if (form.Command1[7]->isVisible() != group) return "group button";
         for (int p = 0; p <= 6; ++p) {
             const bool member = group && std::count(list.begin() + 1, list.end(), p) > 0;
-            if (form.Check2[p]->isEnabled() == group ||
+            if (form.Check2[p]->isEnabledTo(form.Frame4) == group ||
                 (member ? form.Command1[p]->backColour() != kWhite || form.Command1[p]->isVisible()
                         : !shownInColour(p) && !away(p)))
                 return QStringLiteral("piece %1").arg(p);
+            const QRectF reach =
+                QRectF(form.Command1[p]->rect()).adjusted(-2000, -2000, 2000, 2000);
+            bool onButton = false;
+            for (const QPointF& at : place(p).mid(1)) {
+                if (!reach.contains(at)) return QStringLiteral("piece %1 out of reach").arg(p);
+                onButton = onButton || QRectF(form.Command1[p]->rect()).contains(at);
+            }
+            if (!onButton && !form.M.Dragging && !member && shownInColour(p))
+                return QStringLiteral("piece %1 shown off the board").arg(p);
         }
         return {};
     }

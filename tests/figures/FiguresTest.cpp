@@ -113,7 +113,7 @@ class FiguresTest : public QObject {
         QVERIFY(file.open(QIODevice::ReadOnly));
         board.platform.writeCatalogue(file.readAll());
         QVERIFY(board.load(false));
-        const QStringList& fields = board.form.List2;
+        const CatalogueFields& fields = board.form.List2;
         QCOMPARE(fields.size() % kFields, 0);
         QSet<QString> names;
         for (qsizetype first = 0; first < fields.size(); first += kFields) {

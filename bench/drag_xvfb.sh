@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# CPU cost of dragging under a real X server: the game in an Xvfb of its own,
+# 1,000 paced pointer moves (about 125 a second) dragging one piece, then the
+# same dragging a two-piece group; prints the game's and the X server's CPU
+# time per move for each.
+#
+# Usage: bench/drag_xvfb.sh [path-to-sietari]   (default build/sietari)
+set -euo pipefail
+
+readonly GAME=${1:-build/sietari}
+readonly MOVES=1000
+readonly PAUSE=0.008 # seconds between moves: about 125 a second
+source "$(dirname "$0")/xvfb.sh"
+
+start_xvfb
+start_game "$GAME"
+sleep 1
+eval "$(xdotool getwindowgeometry --shell "$WINDOW" | grep -E '^(X|Y|HEIGHT)=')"
+readonly CX=$X CY=$((Y + HEIGHT - 453)) # the client area lies under the menu bar
+
+to() { xdotool mousemove $((CX + $1)) $((CY + $2)); sleep 0.05; }
+
+# drag_cost <label> <x> <y>: holds the left button at a client point and
+# moves 1,000 times to and fro, then prints the CPU time per move.
+drag_cost() {
+    local label=$1 x=$2 y=$3 args=() i game0 x0 game1 x1 hz
+    to "$x" "$y"
+    xdotool mousedown 1
+    for i in $(seq 0 $((MOVES - 1))); do
+        args+=(mousemove $((CX + x + (i % 40 < 20 ? i % 20 : 20 - i % 20) * 2)) $((CY + y)) sleep "$PAUSE")
+    done
+    game0=$(ticks "$GAME_PID") x0=$(ticks "$XVFB_PID")
+    xdotool "${args[@]}"
+    sleep 0.2
+    game1=$(ticks "$GAME_PID") x1=$(ticks "$XVFB_PID")
+    xdotool mouseup 1
+    sleep 0.3
+    hz=$(getconf CLK_TCK)
+    awk -v l="$label" -v g=$((game1 - game0)) -v s=$((x1 - x0)) -v hz="$hz" -v n="$MOVES" \
+        'BEGIN { printf "%-16s game %6.0f us/move   X server %6.0f us/move   together %6.0f\n", l, g * 1e6 / hz / n, s * 1e6 / hz / n, (g + s) * 1e6 / hz / n }'
+}
+
+drag_cost "one piece" 307 392
+# A band on the empty board around the two pieces on the left edge.
+to 18 216
+xdotool mousedown 1
+to 60 330
+to 89 447
+xdotool mouseup 1
+sleep 0.3
+drag_cost "two-piece group" 48 293
+kill -0 "$GAME_PID" || { echo "the game ended during the drags" >&2; exit 1; }
