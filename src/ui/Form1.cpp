@@ -10,6 +10,7 @@
 #include <QLayout>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QScrollBar>
 
 namespace {
 
@@ -86,6 +87,8 @@ void Form1::buildControls() {
     Frame2 = new ColourPanel(kPreviewGreen, panel);
     Frame2->setGeometry(twipsRect(240, 360, 1695, 1215));
     List1 = new QListWidget(panel);
+    // A plain list: no menu of scrolling commands on a right click.
+    List1->verticalScrollBar()->setContextMenuPolicy(Qt::NoContextMenu);
     // One line of text each: measuring one name instead of every name keeps a
     // large catalogue from slowing the window's first showing.
     List1->setUniformItemSizes(true);

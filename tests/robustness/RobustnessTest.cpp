@@ -11,11 +11,11 @@
 #include <random>
 
 namespace {
-// A seed from SIETARI_SEED to replay a failure, else a fresh one.
+// A seed from SIETARI_SEED, to replay a failure or explore new ground; else one
+// fixed seed, so that the suite's verdict is the same on every run.
 unsigned seedFor(const char* what) {
-    const unsigned seed = qEnvironmentVariableIsSet("SIETARI_SEED")
-                              ? qgetenv("SIETARI_SEED").toUInt()
-                              : std::random_device()();
+    const unsigned seed =
+        qEnvironmentVariableIsSet("SIETARI_SEED") ? qgetenv("SIETARI_SEED").toUInt() : 20261206;
     qInfo("%s: seed %u (replay with SIETARI_SEED=%u)", what, seed, seed);
     return seed;
 }
@@ -191,14 +191,11 @@ class RobustnessTest : public QObject {
                                                    Qt::ShiftModifier | Qt::ControlModifier};
         const auto somewhere = [&]() -> QPoint {
             switch (pick(4)) {
-            case 0:
-                return board.onPiece(pick(7));
-            case 1:
-                return board.onBoard({pick(433), pick(433)});
+            case 0: return board.onPiece(pick(7));
+            case 1: return board.onBoard({pick(433), pick(433)});
             case 2:
                 return form.Label1[1]->pos() + form.Frame1[3]->pos() + QPoint(pick(169), pick(169));
-            default:
-                return {448 + pick(184), pick(453)}; // the side panel
+            default: return {448 + pick(184), pick(453)}; // the side panel
             }
         };
         const auto key = [&](bool down) {
@@ -275,21 +272,11 @@ class RobustnessTest : public QObject {
             for (int change = pick(6); change >= 0; --change) {
                 const int at = pick(int(bytes.size()) + 1);
                 switch (pick(6)) {
-                case 0:
-                    bytes.truncate(at);
-                    break;
-                case 1:
-                    bytes.insert(at, numbers[pick(int(numbers.size()))]);
-                    break;
-                case 2:
-                    bytes.insert(at, char(pick(2) ? 0x80 + pick(32) : pick(256)));
-                    break;
-                case 3:
-                    bytes.insert(at, '"');
-                    break;
-                case 4:
-                    bytes.remove(at, pick(40));
-                    break;
+                case 0: bytes.truncate(at); break;
+                case 1: bytes.insert(at, numbers[pick(int(numbers.size()))]); break;
+                case 2: bytes.insert(at, char(pick(2) ? 0x80 + pick(32) : pick(256))); break;
+                case 3: bytes.insert(at, '"'); break;
+                case 4: bytes.remove(at, pick(40)); break;
                 default:
                     for (int n = pick(64); n > 0; --n)
                         bytes.insert(pick(int(bytes.size()) + 1), char(pick(256)));
