@@ -41,7 +41,7 @@ def build(directory):
 
 
 def suite_passes(directory):
-    tests = run(["ctest", "--test-dir", directory, "-j2", "--timeout", "600"])
+    tests = run(["ctest", "--test-dir", directory, "-j2", "--timeout", "600", "--stop-on-failure"])
     return tests.returncode == 0
 
 
