@@ -166,9 +166,20 @@ class BoardTest : public QObject {
         QTest::mouseDClick(form.windowHandle(), Qt::RightButton, {},
                            board.inWindow(board.onPiece(4)));
         QCOMPARE(form.M.PieceAngle[4][1], 90 + 2 * 45.0);
+        board.press(board.onPiece(1), Qt::RightButton, Qt::ControlModifier); // clockwise
+        QCOMPARE(form.M.PieceAngle[1][1], 90 - 45.0);
         board.press(board.onPiece(6));
         board.press(board.onPiece(6), Qt::RightButton);
         QCOMPARE(form.M.PieceAngle[6][1], 270.0);
+    }
+
+    // A right click on a group turns nothing and leaves the group standing.
+    void rightClickOnGroup() {
+        BOARD(true);
+        board.act("g");
+        const QList<QList<QPointF>> before = board.places();
+        board.act("t2");
+        QVERIFY(form.GroupSelected && board.places() == before);
     }
 
     // The square, its left corner just inside the board's right edge (433), is turned:

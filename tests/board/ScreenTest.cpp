@@ -42,6 +42,17 @@ class ScreenTest : public QObject {
                          qPrintable(step + ": " + stackingFault(form, k)));
         }
     }
+
+    // A box's three looks differ: on the board, put away, and unusable while a group stands.
+    void boxLooks() {
+        BOARD(true);
+        const QImage on = form.Check2[3]->grab().toImage();
+        board.act("b3");
+        const QImage away = form.Check2[3]->grab().toImage();
+        board.act("g");
+        const QImage unusable = form.Check2[3]->grab().toImage();
+        QVERIFY(on != away && away != unusable && unusable != on);
+    }
 };
 
 SIETARI_TEST(ScreenTest);

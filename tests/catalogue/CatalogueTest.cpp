@@ -34,10 +34,10 @@ class CatalogueTest : public QObject {
     // around fields, LF-only lines, no final line end, the number forms, Ñ as byte D1.
     void read() {
         files.writeCatalogue(
-            "\r\n  \" PI\321A\200\237\377, B \" \t,  1 \r\n \t\r\n\t2\r\n.39,0.39\n-.5,41");
+            "\r\n  \" PI\321A\200\211\237\377, B \" \t,  1 \r\n \t\r\n\t2\r\n.39,0.39\n-.5,41");
         CatalogueFields fields;
         QVERIFY(readCatalogueFile(path, &fields));
-        QCOMPARE(fields.mid(0, fields.size()), QStringList({QString::fromUtf8(" PIÑA€Ÿÿ, B "), "1",
+        QCOMPARE(fields.mid(0, fields.size()), QStringList({QString::fromUtf8(" PIÑA€‰Ÿÿ, B "), "1",
                                                             "2", ".39", "0.39", "-.5", "41"}));
     }
 
@@ -53,7 +53,9 @@ class CatalogueTest : public QObject {
             "\"CIG\334E\321A, LA \200\214\237\377\"\r\n" + rows.join("\r\n") + "\r\n";
         const QString name = QString::fromUtf8("CIGÜEÑA, LA €ŒŸÿ");
         QCOMPARE(buildFigureRecord(name, t), want);
-        for (const QString& bad : {QString::fromUtf8("ΚΥΚΝΟΣ"), QString("\"A\""), QString("A\nB")})
+        // U+0080 is a control that Windows-1252 gives its byte away from.
+        for (const QString& bad :
+             {QString::fromUtf8("ΚΥΚΝΟΣ"), QString("\"A\""), QString("A\nB"), QString(QChar(0x80))})
             QVERIFY2(buildFigureRecord(bad, t).isEmpty(), qPrintable(bad));
         QString error;
         files.writeCatalogue(kOpen);
