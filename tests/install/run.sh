@@ -51,11 +51,17 @@ done
 export HOME=$TMP/home XDG_RUNTIME_DIR=$TMP/runtime QT_QPA_PLATFORM=xcb
 export XDG_DATA_HOME=$HOME/data XDG_CONFIG_HOME=$HOME/config XDG_CACHE_HOME=$HOME/cache
 mkdir -p "$HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$TMP/display" 2>/dev/null &
-XVFB=$!
-for _ in $(seq 100); do [ -s "$TMP/display" ] && break; sleep 0.1; done
-DISPLAY=:$(cat "$TMP/display")
-export DISPLAY
+# A display number nobody holds, and a server that answers before the game
+# starts: the game must not race the server for its first connection.
+for number in $(seq 200 249); do
+    [ -e "/tmp/.X$number-lock" ] || [ -e "/tmp/.X11-unix/X$number" ] && continue
+    Xvfb ":$number" -screen 0 1024x768x24 -nolisten tcp 2>/dev/null &
+    XVFB=$!
+    export DISPLAY=":$number"
+    for _ in $(seq 100); do xdotool getdisplaygeometry >/dev/null 2>&1 && break 2; sleep 0.1; done
+    kill $XVFB 2>/dev/null || true
+done
+xdotool getdisplaygeometry >/dev/null 2>&1 || fail "no X server could be started"
 "$PREFIX/bin/sietari" >"$TMP/game.log" 2>&1 &
 GAME=$!
 
