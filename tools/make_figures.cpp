@@ -1,5 +1,5 @@
 // Writes the catalogue of figures that ships with the game from the drawings
-// in a figures file (see FigureSpec.h), and on request a contact sheet of
+// in a figures file (see FigureDrawings.h), and on request a contact sheet of
 // their previews to look them over:
 //
 //   sietari_make_figures FIGURES_FILE NEW_CATALOGUE [NEW_SHEET.png]
@@ -13,7 +13,7 @@
 
 #include "ContactSheet.h"
 #include "FigureChecks.h"
-#include "FigureSpec.h"
+#include "FigureDrawings.h"
 
 #include "catalogue/CatalogueFile.h"
 
@@ -103,7 +103,7 @@ int main(int argc, char** argv) {
 
     std::vector<Drawing> drawings;
     QString error;
-    if (!readFigureSpec(QString::fromLocal8Bit(argv[1]), &drawings, &error)) {
+    if (!readFigureDrawings(QString::fromLocal8Bit(argv[1]), &drawings, &error)) {
         std::fprintf(stderr, "%s\n", qPrintable(error));
         return 1;
     }

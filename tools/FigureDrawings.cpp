@@ -1,4 +1,4 @@
-#include "FigureSpec.h"
+#include "FigureDrawings.h"
 
 #include <QFile>
 #include <QMap>
@@ -16,7 +16,7 @@ const QMap<QChar, int> kCells = {
 };
 } // namespace
 
-bool readFigureSpec(const QString& path, std::vector<Drawing>* drawings, QString* error) {
+bool readFigureDrawings(const QString& path, std::vector<Drawing>* drawings, QString* error) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
         *error = path + ": " + file.errorString();

@@ -26,4 +26,4 @@ struct Drawing {
 // Lines starting with ";" are comments, and so is everything after a
 // figure's drawing up to the next name. False with *error set on a
 // character that draws nothing known.
-bool readFigureSpec(const QString& path, std::vector<Drawing>* drawings, QString* error);
+bool readFigureDrawings(const QString& path, std::vector<Drawing>* drawings, QString* error);
