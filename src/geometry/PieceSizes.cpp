@@ -18,8 +18,6 @@ void Form1::MnuTam_Click(int Index) {
     MnuTam.at(Index)->setChecked(true);
     M.PieceSize = kSizes[Index];
     ComputePieceRadii(M.PieceSize, M.PieceRadius);
-    for (int p = 0; p <= 6; ++p)
-        M.PieceOffset[p][1] = M.PieceOffset[p][2] = 0;
     ComputeVertices();
     // A piece hanging over the edge by a corner may shrink wholly off the board.
     if (!M.Dragging) SettlePieces();
