@@ -72,7 +72,8 @@ struct Board {
     }
     // One step of play as a player makes it: a letter, then the piece it acts on.
     // d drags it by (20, -30), t turns it with a right click, b clicks its box, g draws
-    // a band round pieces 2 and 5, n clicks the first name; the rest are menu commands:
+    // a band round pieces 2 and 5, n clicks the first name, a clicks "Todas"; the rest
+    // are menu commands:
     // h Descubrir Ficha, s Solución, f Silueta, r Reiniciar, z small pieces, e Editar,
     // P Guardar Posición, C Cargar Posición.
     void act(const QString& step) {
@@ -89,6 +90,7 @@ struct Board {
         case 'b': return drag(box, box);
         case 'g': return drag(onBoard({5, 200}), onBoard({65, 431}));
         case 'n': return drag(name, name);
+        case 'a': return QTest::mouseClick(form.Command3, Qt::LeftButton);
         default: menu.value(step[0])->trigger();
         }
     }
@@ -147,4 +149,5 @@ struct Board {
 #define BOARD(shown)                                                                               \
     Board board;                                                                                   \
     Form1& form = board.form;                                                                      \
+    Q_UNUSED(form);                                                                                \
     QVERIFY(board.load(shown))
