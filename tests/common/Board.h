@@ -51,7 +51,15 @@ struct Board {
         return flushed.convertToFormat(QImage::Format_RGB32) ==
                form.grab().toImage().convertToFormat(QImage::Format_RGB32);
     }
-    static bool near(QPointF a, QPointF b) { return (a - b).manhattanLength() < 1e-6; }
+    // Whether two points agree within a tolerance; when not, both and the tolerance
+    // are printed before the failing check's own message.
+    static bool near(QPointF a, QPointF b, double tolerance = 1e-6) {
+        const bool close = (a - b).manhattanLength() <= tolerance;
+        if (!close)
+            qWarning("(%.9g, %.9g) and (%.9g, %.9g) differ by more than %g", a.x(), a.y(), b.x(),
+                     b.y(), tolerance);
+        return close;
+    }
     QPoint onPiece(int p) const { // the middle of its corners
         const QList<QPointF> at = place(p);
         return ((at[1] + at[2] + at[3] + at[4]) / 4).toPoint() + form.Command1[0]->pos();

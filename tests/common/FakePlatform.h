@@ -49,7 +49,6 @@ class FakePlatform : public Platform {
     std::deque<QString> inputs;
     std::deque<double> randoms;
     QList<Message> messages;
-    QStringList prompts;
     QStringList opened;
     QStringList modals; // window titles
 
