@@ -23,11 +23,21 @@ class BoardTest : public QObject {
         return {};
     }
 
+    // Whether box p is drawn dark (striped), as a box whose piece is put away.
+    static bool boxLooksTicked(const Form1& form, int p) {
+        const QImage box = form.Check2[p]->grab().toImage();
+        bool dark = false;
+        for (int x = 3; x < box.width() - 3; ++x)
+            dark = dark || box.pixelColor(x, box.height() / 2).valueF() < 0.3;
+        return dark;
+    }
+
   private slots:
     // Steps as Board::act plays them. After each, the screen shows what a full repaint
     // draws, the board is one play can reach, the list has not kept the focus that H
-    // and V need, a piece just picked up, turned or brought back lies on top, and a
-    // right click on a group turns nothing.
+    // and V need, a piece just picked up, turned or brought back lies on top, a box
+    // looks ticked exactly when its piece is put away, and a right click on a group
+    // turns nothing.
     void play_data() {
         QTest::addColumn<QString>("steps");
         QTest::newRow("pieces on top") << "d0 t6 b4 b4 d1 t1 b0 b0";
@@ -46,6 +56,9 @@ class BoardTest : public QObject {
             QVERIFY(form.List1->isActiveWindow() && !form.List1->hasFocus());
             QVERIFY2(board.screenIsFresh(), qPrintable(step));
             QCOMPARE(board.inconsistency(), QString());
+            for (int p = 0; p <= 6; ++p)
+                QVERIFY2(boxLooksTicked(form, p) == form.Check2[p]->isChecked(),
+                         qPrintable(QStringLiteral("box %1").arg(p)));
             if (step[0] == 't' && group) QVERIFY(form.GroupSelected && board.places() == before);
             if (QString("dtb").contains(step[0]) && !form.GroupSelected && !board.away(k))
                 QCOMPARE(stackingFault(form, k), QString());
