@@ -1,0 +1,128 @@
+#include "Board.h"
+#include "TestMain.h"
+#include "ui/DesktopPlatform.h"
+#include "ui/FormTallacor.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QTimer>
+#include <utility>
+
+// What the player meets around the board: start-up, the about window, help and the
+// real dialogs.
+class UiTest : public QObject {
+    Q_OBJECT
+  private slots:
+    // Start-up ends with the about window. Unusable then is only what cannot work yet:
+    // loading a position never stored, saving a figure outside the editor. Every menu and
+    // item has a letter of its own. The preview's frame lies above the green square, whose
+    // uncovered rim alone starts a selection band, and below the figure's pieces.
+    void startUp() {
+        BOARD(false);
+        QCOMPARE(board.platform.modals, QStringList{"Acerca de Sietari"});
+        QStringList unusable;
+        for (const QAction* action : form.menuBar()->findChildren<QAction*>())
+            if (!action->isEnabled()) unusable << action->text();
+        QCOMPARE(unusable, (QStringList{"&Cargar Posición", "Guardar &Figura"}));
+        for (const QWidget* menu : form.findChildren<QWidget*>()) { // the bar and the menus
+            QStringList keys;
+            for (const QAction* action : menu->actions())
+                if (!action->isSeparator())
+                    keys << QKeySequence::mnemonic(action->text()).toString();
+            QVERIFY2(!keys.contains(QString()) && keys.removeDuplicates() == 0,
+                     qPrintable(keys.join(' ')));
+        }
+        const QObjectList& layers = form.Frame2->parentWidget()->children();
+        QVERIFY(layers.indexOf(form.Label1[1]) < layers.indexOf(form.Frame2));
+        for (int p = 0; p <= 6; ++p)
+            QVERIFY2(layers.indexOf(form.Frame2) < layers.indexOf(form.Command10[p]),
+                     QByteArray::number(p));
+    }
+
+    // Any click or typed key closes the about window, except a click on an address, which
+    // opens it through the desktop, and Shift alone; the title is the main window's as the
+    // about window shows. The pointer over an address underlines it alone; over the
+    // background neither, over other labels nothing changes.
+    void about() {
+        Board board;
+        FormTallacor about(&board.form, board.platform);
+        board.form.setWindowTitle("Otro título");
+        QStringList stayedOpen;
+        const auto tryTo = [&](const QString& what, const std::function<void()>& close) {
+            about.show();
+            close();
+            if (about.isVisible()) stayedOpen << what;
+        };
+        for (QLabel* label : about.findChildren<QLabel*>())
+            tryTo(label->objectName(), [&] { QTest::mouseClick(label, Qt::LeftButton); });
+        tryTo("background", [&] { QTest::mouseClick(&about, Qt::LeftButton, {}, {5, 300}); });
+        tryTo("A", [&] { QTest::keyClick(&about, Qt::Key_A); });
+        tryTo("Shift", [&] { QTest::keyClick(&about, Qt::Key_Shift); });
+        QCOMPARE(stayedOpen, (QStringList{"lblMail", "lblURL", "Shift"}));
+        QCOMPARE(board.platform.opened,
+                 (QStringList{"|mailto:sietari@example.org", "|http://sietari.example.org"}));
+        QCOMPARE(about.lblTitulo->text(), "Otro título");
+        QVERIFY(QTest::qWaitForWindowExposed(&about));
+        QStringList underlined;
+        for (QWidget* over : QWidgetList{about.lblMail, about.lblURL, about.lblTexWeb, &about}) {
+            QTest::mouseMove(over, {2, 2});
+            underlined << QString(about.lblMail->font().underline() ? "mail" : "") +
+                              (about.lblURL->font().underline() ? "web" : "");
+        }
+        QCOMPARE(underlined, (QStringList{"mail", "web", "web", ""}));
+    }
+
+    // Help opens the page beside the program before the installed one, and hands the
+    // desktop the page's folder.
+    void help() {
+        BOARD(false);
+        for (const QString& folder : {board.platform.shared[0], board.platform.folder}) {
+            QDir().mkpath(folder);
+            QVERIFY(QFile(folder + "/Instrucciones.htm").open(QIODevice::WriteOnly));
+            form.MnuComo->trigger();
+            QCOMPARE(std::exchange(board.platform.opened, {}),
+                     QStringList{folder + "|Instrucciones.htm"});
+        }
+    }
+
+    // The real dialogs answered with a player's keys: a question shows the game's name,
+    // its text, a question mark (4), OK, the default, and Cancel, which Escape picks; a
+    // refusal a warning (2) and OK alone. The input box gives back what was typed on
+    // Enter, nothing on Escape.
+    void dialogs() {
+        DesktopPlatform desktop;
+        QStringList seen;
+        const auto answerWith = [&seen](Qt::Key key) {
+            QTimer::singleShot(0, [&seen, key] { // once the dialog is up
+                QWidget* modal = QApplication::activeModalWidget();
+                seen << modal->windowTitle();
+                if (auto* box = qobject_cast<QMessageBox*>(modal))
+                    seen.last() += QStringLiteral("|%1|%2|%3")
+                                       .arg(box->text(), QString::number(box->icon()),
+                                            QString::number(box->buttons().size()));
+                if (auto* edit = modal->findChild<QLineEdit*>()) QTest::keyClicks(edit, " ab 2");
+                QTest::keyClick(modal, key);
+            });
+        };
+        const auto ok = [&](Qt::Key key, Platform::Icon icon, Platform::Buttons buttons) {
+            answerWith(key);
+            return desktop.messageBox(nullptr, "¿Seguro?", icon, buttons) == Platform::Answer::Ok;
+        };
+        QVERIFY(ok(Qt::Key_Return, Platform::Icon::Question, Platform::Buttons::OkCancel));
+        QVERIFY(!ok(Qt::Key_Escape, Platform::Icon::Question, Platform::Buttons::OkCancel));
+        QVERIFY(ok(Qt::Key_Return, Platform::Icon::Exclamation, Platform::Buttons::Ok));
+        answerWith(Qt::Key_Return);
+        QCOMPARE(desktop.inputBox(nullptr, "Nombre:", "Nueva figura", {}), " ab 2");
+        answerWith(Qt::Key_Escape);
+        QCOMPARE(desktop.inputBox(nullptr, "Nombre:", "Nueva figura", {}), QString());
+        QCOMPARE(seen, (QStringList{"Sietari|¿Seguro?|4|2", "Sietari|¿Seguro?|4|2",
+                                    "Sietari|¿Seguro?|2|1", "Nueva figura", "Nueva figura"}));
+    }
+};
+
+SIETARI_TEST(UiTest);
+
+#include "UiTest.moc"
