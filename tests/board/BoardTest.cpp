@@ -193,6 +193,8 @@ class BoardTest : public QObject {
             QCOMPARE(board.offBy(start[p], p, moved.contains(p) ? QPoint(30, 20) : QPoint()), 0.0);
         start = board.places();
         form.MnuTam[size]->trigger();
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(form.MnuTam[i]->isChecked(), i == size);
         QVERIFY(!form.GroupSelected);
         QCOMPARE(board.inconsistency(), QString());                    // the members grey too
         const double k = QList<int>{700, 600, 512, 423}[size] / 700.0; // twips
