@@ -2,6 +2,8 @@
 
 #include "ui/Platform.h"
 
+#include <QDialog>
+#include <QFile>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <deque>
@@ -18,32 +20,57 @@
 // installed folder are empty, not yet made, temporary places.
 class FakePlatform : public Platform {
   public:
-    FakePlatform();
-    void writeCatalogue(const QByteArray& bytes) const;
-    static QByteArray figureRecord(const QByteArray& name);
+    FakePlatform() { writeCatalogue(figureRecord("INICIO")); }
+
+    void writeCatalogue(const QByteArray& bytes) const {
+        QFile file(folder + QStringLiteral("/Sietari.dat"));
+        if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) file.write(bytes);
+    }
+    // A figure of the pieces in their start layout, as the editor saves it.
+    static QByteArray figureRecord(const QByteArray& name) {
+        return '"' + name + "\"\r\n" +
+               "170.11,169.71\r\n118.64,169.71\r\n170.11,118.25\r\n170.11,118.25\r\n"
+               "42.82,133.96\r\n78.96,170.11\r\n6.68,170.11\r\n6.68,170.11\r\n24.75,111.96\r\n"
+               "6.68,93.89\r\n6.68,130.04\r\n6.68,130.04\r\n98.61,152.04\r\n80.54,170.11\r\n"
+               "116.68,170.11\r\n116.68,170.11\r\n117.46,132.79\r\n99.39,150.86\r\n"
+               "117.46,168.93\r\n135.54,150.86\r\n6.68,132\r\n6.68,168.14\r\n24.75,150.07\r\n"
+               "24.75,113.93\r\n79.75,168.54\r\n53.82,142.61\r\n105.68,142.61\r\n"
+               "105.68,142.61\r\n";
+    }
 
     struct Message {
         QString text;
         Icon icon;
         Buttons buttons;
     };
-
-    Answer messageBox(QWidget* owner, const QString& text, Icon icon, Buttons buttons) override;
-    QString inputBox(QWidget* owner, const QString& prompt, const QString& title,
-                     const QString& text) override;
-    void openWithDesktop(const QString& target, const QString& folder) override;
-    void runModal(QDialog* dialog) override;
+    Answer messageBox(QWidget*, const QString& text, Icon icon, Buttons buttons) override {
+        messages.append({text, icon, buttons});
+        return next(answers, Answer::Ok);
+    }
+    QString inputBox(QWidget*, const QString&, const QString&, const QString&) override {
+        return next(inputs, QString());
+    }
+    void openWithDesktop(const QString& target, const QString& folder) override {
+        opened.append(folder + QLatin1Char('|') + target);
+    }
+    void runModal(QDialog* dialog) override {
+        modals.append(dialog->windowTitle());
+        if (onModal) onModal(dialog);
+    }
     void seedRandomFromClock() override {}
-    double nextRandom() override;
+    double nextRandom() override {
+        if (randoms.empty()) return std::uniform_real_distribution<double>(0.0, 1.0)(fallback_);
+        return next(randoms, 0.0);
+    }
     QString programFolder() const override { return folder; }
     QString userDataFolder() const override { return userFolder; }
     QStringList sharedDataFolders() const override { return shared; }
 
     QTemporaryDir programDir;
-    QString folder;
+    QString folder = programDir.path();
     QTemporaryDir dataDir; // the player's folder and an installed one live here
-    QString userFolder;    // not made until the game writes there
-    QStringList shared;
+    QString userFolder = dataDir.filePath("user"); // not made until the game writes there
+    QStringList shared{dataDir.filePath("share")};
     std::function<void(QDialog*)> onModal; // sees a modal window while it is up
     std::deque<Answer> answers;
     std::deque<QString> inputs;
@@ -53,5 +80,12 @@ class FakePlatform : public Platform {
     QStringList modals; // window titles
 
   private:
+    // The front of a queue, taken off it; `none` once it runs dry.
+    template <class T> static T next(std::deque<T>& queue, T none) {
+        if (queue.empty()) return none;
+        none = queue.front();
+        queue.pop_front();
+        return none;
+    }
     std::mt19937 fallback_{20261206};
 };
