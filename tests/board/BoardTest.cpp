@@ -185,6 +185,7 @@ class BoardTest : public QObject {
         const QSize band(std::abs(to.x() - from.x()), std::abs(to.y() - from.y()));
         QCOMPARE(form.Shape2->geometry(), QRect(board.onBoard(corner), band));
         board.release(board.onBoard(to));
+        QCOMPARE(form.GroupSelected, moved.size() > 1); // one piece alone makes no group
         QList<QList<QPointF>> start = board.places();
         form.MnuSilueta->trigger();
         board.drag(board.onPiece(2), board.onPiece(2) + QPoint(30, 20));
