@@ -4,15 +4,18 @@
 
 #include <QListWidget>
 
-// Names the catalogue cannot hold; how the window reads, lists and shows a catalogue's
+// Records as written; how the window reads, lists and shows a catalogue's
 // figures; hints, the stored position and the reset.
 class CatalogueTest : public QObject {
     Q_OBJECT
 
   private slots:
-    // A name the file cannot hold is refused rather than written as other letters.
-    void refusedNames() {
-        const double t[8][5][3] = {};
+    // A record as written: x before y, at most two decimals, no zero before the point. A
+    // name the file cannot hold is refused rather than written as other letters.
+    void write() {
+        const double t[8][5][3] = {{{}, {0, 176.394, -0.005}}};
+        QCOMPARE(buildFigureRecord("A", t),
+                 "\"A\"\r\n176.39,-.01\r\n" + QByteArray("0,0\r\n").repeated(27));
         // U+0080 is a control whose byte Windows-1252 gives to another character.
         for (const QString& bad : QStringList{"ΚΥΚΝΟΣ", "\"A\"", "A\nB", QString(QChar(0x80))})
             QVERIFY2(buildFigureRecord(bad, t).isEmpty(), qPrintable(bad));
@@ -49,19 +52,18 @@ class CatalogueTest : public QObject {
         QFETCH(QStringList, names);
         QFETCH(QPolygon, corners);
         Board board;
-        Form1& form = board.form;
         board.platform.writeCatalogue(catalogue);
         if (catalogue.isNull()) QVERIFY(QFile::remove(board.platform.folder + "/Sietari.dat"));
         QCOMPARE(board.load(false), !names.isEmpty());
         QStringList listed;
-        for (int row = 0; row < form.List1->count(); ++row)
-            listed << form.List1->item(row)->text();
+        for (int row = 0; row < board.form.List1->count(); ++row)
+            listed << board.form.List1->item(row)->text();
         QCOMPARE(listed, names);
         QCOMPARE(board.platform.messages.value(0).text,
                  names.isEmpty() ? QString("No ecuentro el archivo 'Sietari.dat'.") : QString());
-        QCOMPARE(form.List2.value(form.FigureIndex), names.value(0));
+        QCOMPARE(board.form.List2.value(board.form.FigureIndex), names.value(0));
         if (!corners.isEmpty())
-            QCOMPARE(form.Command10[0]->mask(), QRegion(corners, Qt::OddEvenFill));
+            QCOMPARE(board.form.Command10[0]->mask(), QRegion(corners, Qt::OddEvenFill));
     }
 
     // Steps of play (Board::act); a trailing "-" answers the question Cancel. After each
