@@ -1,5 +1,5 @@
 #include "Board.h"
-#include "TestMain.h"
+#include <QTest>
 
 #include <QApplication>
 #include <QFrame>
@@ -205,5 +205,5 @@ class BoardTest : public QObject {
     }
 };
 
-SIETARI_TEST(BoardTest);
+QTEST_MAIN(BoardTest)
 #include "BoardTest.moc"

@@ -1,6 +1,6 @@
 #include "Board.h"
-#include "TestMain.h"
 #include "catalogue/CatalogueFile.h"
+#include <QTest>
 
 #include <QListWidget>
 
@@ -113,6 +113,6 @@ class CatalogueTest : public QObject {
     }
 };
 
-SIETARI_TEST(CatalogueTest);
+QTEST_MAIN(CatalogueTest)
 
 #include "CatalogueTest.moc"

@@ -1,5 +1,5 @@
 #include "Board.h"
-#include "TestMain.h"
+#include <QTest>
 
 #include <QFile>
 #include <QListWidget>
@@ -115,6 +115,6 @@ class EditorTest : public QObject {
     }
 };
 
-SIETARI_TEST(EditorTest);
+QTEST_MAIN(EditorTest)
 
 #include "EditorTest.moc"

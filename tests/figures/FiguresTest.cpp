@@ -1,6 +1,6 @@
 #include "Board.h"
-#include "TestMain.h"
 #include "catalogue/CatalogueFile.h"
+#include <QTest>
 
 #include <QDir>
 #include <QRegularExpression>
@@ -157,5 +157,5 @@ class FiguresTest : public QObject {
     }
 };
 
-SIETARI_TEST(FiguresTest);
+QTEST_MAIN(FiguresTest)
 #include "FiguresTest.moc"

@@ -1,5 +1,5 @@
 #include "Board.h"
-#include "TestMain.h"
+#include <QTest>
 
 #include <cmath>
 
@@ -54,5 +54,5 @@ class PieceRegionTest : public QObject {
     }
 };
 
-SIETARI_TEST(PieceRegionTest);
+QTEST_MAIN(PieceRegionTest)
 #include "PieceRegionTest.moc"

@@ -1,7 +1,7 @@
 #include "Board.h"
-#include "TestMain.h"
 #include "catalogue/CatalogueFile.h"
 #include "model/Numbers.h"
+#include <QTest>
 
 #include <QApplication>
 #include <QListWidget>
@@ -298,5 +298,5 @@ class RobustnessTest : public QObject {
     }
 };
 
-SIETARI_TEST(RobustnessTest);
+QTEST_MAIN(RobustnessTest)
 #include "RobustnessTest.moc"

@@ -1,7 +1,7 @@
 #include "Board.h"
-#include "TestMain.h"
 #include "ui/DesktopPlatform.h"
 #include "ui/FormTallacor.h"
+#include <QTest>
 
 #include <QFile>
 #include <QLabel>
@@ -123,6 +123,6 @@ class UiTest : public QObject {
     }
 };
 
-SIETARI_TEST(UiTest);
+QTEST_MAIN(UiTest)
 
 #include "UiTest.moc"
