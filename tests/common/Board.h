@@ -123,17 +123,11 @@ struct Board {
     QString brokenRule() const {
         const bool group = form.GroupSelected;
         const auto& list = form.ReshapeList;
-        const auto finite = [](const auto& table) {
-            const auto* d = reinterpret_cast<const double*>(&table);
-            return std::all_of(d, d + sizeof table / sizeof *d,
-                               [](double x) { return std::isfinite(x); });
-        };
-        const Module1& m = form.M;
-        if (!finite(m.PieceAngle) || !finite(m.PieceRadius) || !finite(m.PieceCentre) ||
-            !finite(m.PieceVertex))
-            return "a number not finite";
         if (form.Command1[7]->isVisible() != group) return "group button";
         for (int p = 0; p <= 6; ++p) {
+            for (int v = 1; v <= 4; ++v) // a turn brings any number of the tables here
+                if (!std::isfinite(form.M.PieceAngle[p][v] + form.M.PieceRadius[p][v]))
+                    return QStringLiteral("piece %1: a number not finite").arg(p);
             const bool member = group && std::count(list.begin() + 1, list.end(), p) > 0;
             if (form.Check2[p]->isEnabledTo(form.Frame4) == group ||
                 (member ? form.Command1[p]->backColour() != kWhite || form.Command1[p]->isVisible()
@@ -142,7 +136,7 @@ struct Board {
             const QRectF reach =
                 QRectF(form.Command1[p]->rect()).adjusted(-2000, -2000, 2000, 2000);
             bool onButton = false;
-            for (const QPointF& at : place(p).mid(1)) {
+            for (const QPointF& at : place(p).mid(1)) { // NaN lies nowhere
                 if (!reach.contains(at)) return QStringLiteral("piece %1 out of reach").arg(p);
                 onButton = onButton || QRectF(form.Command1[p]->rect()).contains(at);
             }
