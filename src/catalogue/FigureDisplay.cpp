@@ -18,13 +18,24 @@ void Form1::selectFigure(int row) {
 }
 
 // Shows the highlighted entry's record, found through the row's index: a
-// click costs the same in a catalogue of any size.
+// click costs the same in a catalogue of any size. A quick player's next click
+// may be handled while the pieces are being cut; it waits for the cut to end,
+// then the figure then highlighted is shown whole, not one cut over another.
 void Form1::List1_Click() {
-    showSilhouette();
-    const int row = List1->currentRow();
-    if (row >= 0 && size_t(row) < RowRecord.size()) FigureIndex = RowRecord[size_t(row)];
-    ShowFigure();
-    RevealedCount = 0;
+    if (ShowingFigure) {
+        FigureAskedMeanwhile = true;
+        return;
+    }
+    ShowingFigure = true;
+    do {
+        FigureAskedMeanwhile = false;
+        showSilhouette();
+        const int row = List1->currentRow();
+        if (row >= 0 && size_t(row) < RowRecord.size()) FigureIndex = RowRecord[size_t(row)];
+        ShowFigure();
+        RevealedCount = 0;
+    } while (FigureAskedMeanwhile);
+    ShowingFigure = false;
 }
 
 void Form1::showSilhouette() {

@@ -54,6 +54,8 @@ class Form1 : public QMainWindow {
     std::vector<int16_t> FigureOrder; // entries 1 to F
     int32_t FigureOrderPos = 0;       // past 32,767 figures too
     int16_t RevealedCount = 0;
+    bool ShowingFigure = false; // cutting the preview lets pending events run
+    bool FigureAskedMeanwhile = false;
 
     // ---- Controls, in the window's design --------------------------------
     ColourPanel* Label4 = nullptr;

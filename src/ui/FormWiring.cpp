@@ -31,14 +31,20 @@ void Form1::connectHandlers() {
     // The shown figure is always the highlighted one: a highlight moved by any
     // button, by Ctrl or by sliding from one name to another shows its figure,
     // a click on the shown name shows it afresh (itemClicked fires on every
-    // click), and the highlight never goes away while there are names.
+    // click), and the highlight never goes away while there are names. A press
+    // highlights its name only after the figure is shown, when a click on
+    // another name may have been handled meanwhile: the highlight, where the
+    // player last pressed, then decides which figure shows.
     connect(List1, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row >= 0) List1_Click();
     });
     connect(List1, &QListWidget::itemClicked, this, &Form1::List1_Click);
     connect(List1, &QListWidget::itemSelectionChanged, this, [this] {
-        if (List1->selectedItems().isEmpty() && List1->currentItem())
+        const QList<QListWidgetItem*> highlighted = List1->selectedItems();
+        if (highlighted.isEmpty() && List1->currentItem())
             List1->currentItem()->setSelected(true);
+        else if (!highlighted.isEmpty() && highlighted.front() != List1->currentItem())
+            List1->setCurrentItem(highlighted.front());
     });
     List1->installEventFilter(this);
     connect(MnuAleatoria, &QAction::triggered, this, &Form1::MnuAleatoria_Click);

@@ -24,9 +24,9 @@ struct Chance {
 // piece cut to a region far beyond its button.
 QString whatIsWrong(const Form1& form) {
     const QListWidgetItem* name = form.List1->currentItem();
-    if (form.List1->count() > 0 && (!name || form.List1->selectedItems().isEmpty() ||
-                                    form.List2.value(form.FigureIndex) != name->text()))
-        return "no name highlighted, or the figure shown is not the current name";
+    if (form.List1->count() > 0 &&
+        (!name || !name->isSelected() || form.List2.value(form.FigureIndex) != name->text()))
+        return "the current name not highlighted, or its figure not the one shown";
     for (const ColourButton* piece : form.Command10) {
         const QRect near = piece->rect().adjusted(-1100, -1100, 1100, 1100);
         if (!near.contains(piece->mask().boundingRect())) return "a preview piece cut too wide";
