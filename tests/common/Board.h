@@ -6,7 +6,6 @@
 
 #include <QAction>
 #include <QListWidget>
-#include <QMouseEvent>
 #include <QScreen>
 #include <QTest>
 #include <QWindow>
@@ -101,13 +100,6 @@ struct Board {
         case 'a': return QTest::mouseClick(form.Command3, Qt::LeftButton);
         default: menu.value(step[0])->trigger();
         }
-    }
-    // Queued, as a quick player's events wait behind a slow handler.
-    void post(QWidget* to, QEvent::Type type, QPoint at) {
-        const QPointF p = to->mapFrom(form.centralWidget(), at);
-        const auto b = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-        const auto held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
-        QCoreApplication::postEvent(to, new QMouseEvent(type, p, to->mapToGlobal(p), b, held, {}));
     }
     bool shownInColour(int p) const { // or in grey for the silhouette
         const BgrColour colour = form.MnuSilueta->isChecked() ? kGrey : kPieceColours[p];
