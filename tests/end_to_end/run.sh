@@ -47,10 +47,9 @@ check "DESTDIR honoured" test -x "$TMP/stage/usr/bin/sietari"
 share=$PREFIX/share
 check "desktop entry valid" desktop-file-validate "$share/applications/org.example.sietari.desktop"
 check "metainfo valid" appstreamcli validate --no-net "$share/metainfo/org.example.sietari.metainfo.xml"
-for size in 16 22 32 48 64 128 256; do
-    check "icon $size" [ "$(identify -format '%wx%h %[channels]' \
-        "$share/icons/hicolor/${size}x$size/apps/sietari.png")" = "${size}x$size srgba" ]
-done
+icons='' want=''
+for n in 16 22 32 48 64 128 256; do icons+=" $share/icons/hicolor/${n}x$n/apps/sietari.png" want+="${n}x$n srgba "; done
+check "icons in seven sizes, with alpha" [ "$(identify -format '%wx%h %[channels] ' $icons)" = "$want" ]
 check "scalable icon and man page" test -s "$share/icons/hicolor/scalable/apps/sietari.svg" -a -s "$share/man/man6/sietari.6"
 check "the shipped catalogue read-only" [ -z "$(find "$share/sietari/Sietari.dat" -perm /222)" ]
 
@@ -71,8 +70,7 @@ done
 xdotool getdisplaygeometry >/dev/null 2>&1 || fail "no X server could be started"
 "$PREFIX/bin/sietari" >"$TMP/game.log" 2>&1 &
 
-window() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1; }
-shown() { [ -n "$(window "$1")" ]; }
+window() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | grep -m 1 .; }
 pointer() { xdotool mousemove $((X + $1)) $((Y + $2)); sleep 0.05; }
 click() { pointer "$1" "$2"; xdotool click "${3:-1}"; sleep 0.3; }
 drag() { # x1 y1 x2 y2 in client pixels, in twenty steps as a hand makes them
@@ -88,11 +86,11 @@ is() { # x y r,g,b: the colour at a client pixel of the last screenshot
 preview() { convert "$SHOT" -crop "165x165+$((X + 458))+$((Y + 18))" -format %c histogram:info:- |
     awk -v c="#$1" '$0 ~ c { n += $1 } END { print n + 0 }'; }
 
-await shown "Acerca de Sietari" || fail "no about window: $(cat "$TMP/game.log")"
+await window "Acerca de Sietari" || fail "no about window: $(cat "$TMP/game.log")"
 shot end_to_end_about.png
 check "the main window waits for the about window" [ -z "$(window "Sietari 2.0")" ]
 xdotool mousemove --window "$(window "Acerca de Sietari")" 100 380 click 1
-await shown "Sietari 2.0" || fail "no main window after the about window closed"
+await window "Sietari 2.0" || fail "no main window after the about window closed"
 eval "$(xdotool getwindowgeometry --shell "$(window "Sietari 2.0")")"
 Y=$((Y + HEIGHT - 453)) # the client area lies under the menu bar
 
@@ -107,10 +105,10 @@ drag 307 392 207 192         # the square up and to the left
 click 211 394 3              # the medium triangle turned 45 degrees
 drag 259 426 259 486         # the red triangle dropped below the board
 shot end_to_end_play.png
-check "square moved" is 207 192 0,255,0
-check "square's old place empty" is 307 392 0,0,0
-check "medium triangle turned" is 223 353 0,255,255
-check "red triangle put away" is 259 426 0,0,0
+# The square moved, its old place empty, the medium triangle turned, the red one put away.
+for after in "207 192 0,255,0" "307 392 0,0,0" "223 353 0,255,255" "259 426 0,0,0"; do
+    check "after play, colour at $after" is $after
+done
 
 [ "$FAILED" -eq 0 ] || fail "$FAILED check(s) failed; see the screenshots in $SHOTS"
 echo "end_to_end: all checks passed"
