@@ -59,7 +59,7 @@ class CatalogueTest : public QObject {
         for (int row = 0; row < board.form.List1->count(); ++row)
             listed << board.form.List1->item(row)->text();
         QCOMPARE(listed, names);
-        QCOMPARE(board.platform.messages.value(0).text,
+        QCOMPARE(board.platform.messages.value(0),
                  names.isEmpty() ? QString("No ecuentro el archivo 'Sietari.dat'.") : QString());
         QCOMPARE(board.form.List2.value(board.form.FigureIndex), names.value(0));
         if (!corners.isEmpty())

@@ -101,7 +101,7 @@ class EditorTest : public QObject {
             form.MnuGuardar->trigger();
             QCOMPARE(files.messages.size(), told.size() + 1);
             for (int i = 0; i < told.size(); ++i)
-                QVERIFY2(files.messages[i + 1].text.contains(told[i]), qPrintable(told[i]));
+                QVERIFY2(files.messages[i + 1].contains(told[i]), qPrintable(told[i]));
             QCOMPARE(editorMarks(form), QList<bool>(8, saved.isEmpty()));
             if (saved.isEmpty()) form.MnuEdit->trigger();
             QCOMPARE(editorMarks(form), QList<bool>(8, false));

@@ -7,7 +7,6 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <deque>
-#include <functional>
 #include <random>
 
 // A platform a test controls: it records every question and answers from
@@ -38,13 +37,8 @@ class FakePlatform : public Platform {
                "105.68,142.61\r\n";
     }
 
-    struct Message {
-        QString text;
-        Icon icon;
-        Buttons buttons;
-    };
-    Answer messageBox(QWidget*, const QString& text, Icon icon, Buttons buttons) override {
-        messages.append({text, icon, buttons});
+    Answer messageBox(QWidget*, const QString& text, Icon, Buttons) override {
+        messages.append(text);
         return next(answers, Answer::Ok);
     }
     QString inputBox(QWidget*, const QString&, const QString&, const QString&) override {
@@ -53,10 +47,7 @@ class FakePlatform : public Platform {
     void openWithDesktop(const QString& target, const QString& folder) override {
         opened.append(folder + QLatin1Char('|') + target);
     }
-    void runModal(QDialog* dialog) override {
-        modals.append(dialog->windowTitle());
-        if (onModal) onModal(dialog);
-    }
+    void runModal(QDialog* dialog) override { modals.append(dialog->windowTitle()); }
     void seedRandomFromClock() override {}
     double nextRandom() override {
         if (randoms.empty()) return std::uniform_real_distribution<double>(0.0, 1.0)(fallback_);
@@ -71,11 +62,10 @@ class FakePlatform : public Platform {
     QTemporaryDir dataDir; // the player's folder and an installed one live here
     QString userFolder = dataDir.filePath("user"); // not made until the game writes there
     QStringList shared{dataDir.filePath("share")};
-    std::function<void(QDialog*)> onModal; // sees a modal window while it is up
     std::deque<Answer> answers;
     std::deque<QString> inputs;
     std::deque<double> randoms;
-    QList<Message> messages;
+    QStringList messages; // the texts of the message boxes
     QStringList opened;
     QStringList modals; // window titles
 
