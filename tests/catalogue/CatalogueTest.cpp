@@ -1,26 +1,14 @@
 #include "Board.h"
-#include "catalogue/CatalogueFile.h"
 #include <QTest>
 
 #include <QListWidget>
 
-// Records as written; how the window reads, lists and shows a catalogue's
-// figures; hints, the stored position and the reset.
+// How the window reads, lists and shows a catalogue's figures; hints, the stored
+// position and the reset. (Records as written: the editor's tests.)
 class CatalogueTest : public QObject {
     Q_OBJECT
 
   private slots:
-    // A record as written: x before y, at most two decimals, no zero before the point. A
-    // name the file cannot hold is refused rather than written as other letters.
-    void write() {
-        const double t[8][5][3] = {{{}, {0, 176.394, -0.005}}};
-        QCOMPARE(buildFigureRecord("A", t),
-                 "\"A\"\r\n176.39,-.01\r\n" + QByteArray("0,0\r\n").repeated(27));
-        // U+0080 is a control whose byte Windows-1252 gives to another character.
-        for (const QString& bad : QStringList{"ΚΥΚΝΟΣ", "\"A\"", "A\nB", QString(QChar(0x80))})
-            QVERIFY2(buildFigureRecord(bad, t).isEmpty(), qPrintable(bad));
-    }
-
     // A null catalogue is a missing file. The first listed figure shows; `corners` are
     // its piece 0.
     void load_data() {

@@ -30,9 +30,7 @@ trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$TMP"' EXIT
 PREFIX=$TMP/prefix FAILED=0 outside=''
 fail() { echo "end_to_end: FAILED: $*" >&2; exit 1; }
 check() { # what, then a command that must succeed
-    local what=$1; shift
-    if "$@"; then echo "ok    $what"; else echo "FAIL  $what"; FAILED=$((FAILED + 1)); fi
-}
+    if "${@:2}"; then echo "ok    $1"; else echo "FAIL  $1"; FAILED=$((FAILED + 1)); fi; }
 
 touch "$TMP/before"
 cmake --install "$BUILD" --prefix "$PREFIX" >"$TMP/install.log" || fail "$(cat "$TMP/install.log")"
