@@ -1,14 +1,23 @@
 #include "Board.h"
+#include "catalogue/CatalogueFile.h"
 #include <QTest>
 
 #include <QListWidget>
 
-// How the window reads, lists and shows a catalogue's figures; hints, the stored
-// position and the reset. (Records as written: the editor's tests.)
+// Records as written; how the window reads, lists and shows a catalogue's figures;
+// hints, the stored position and the reset.
 class CatalogueTest : public QObject {
     Q_OBJECT
 
   private slots:
+    // A record as written: x before y, two decimals at most, no zero before the point
+    // (the editor's own numbers never have more than two).
+    void write() {
+        const double t[8][5][3] = {{{}, {0, 176.394, -0.005}}};
+        QCOMPARE(buildFigureRecord("A", t),
+                 "\"A\"\r\n176.39,-.01\r\n" + QByteArray("0,0\r\n").repeated(27));
+    }
+
     // A null catalogue is a missing file. The first listed figure shows; `corners` are
     // its piece 0.
     void load_data() {
