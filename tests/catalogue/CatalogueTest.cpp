@@ -80,6 +80,7 @@ class CatalogueTest : public QObject {
         QTest::newRow("an eighth hint asks nothing") << "h h h h h h h h" << all << 7;
         QTest::newRow("no hint asked during the solution") << "s h" << all << 1;
         QTest::newRow("hints anew after a click") << "h h h h h h h n h" << QList<int>{1} << 8;
+        QTest::newRow("same figure again: hints anew") << "h h h h h h A h" << QList<int>{1} << 7;
     }
     void play() {
         QFETCH(QString, steps);

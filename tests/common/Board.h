@@ -82,13 +82,13 @@ struct Board {
     // a band round pieces 2 and 5, n clicks the first name, a clicks "Todas"; the rest
     // are menu commands:
     // h Descubrir Ficha, s Solución, f Silueta, r Reiniciar, z small pieces, e Editar,
-    // P Guardar Posición, C Cargar Posición.
+    // P Guardar Posición, C Cargar Posición, A Figura Aleatoria.
     void act(const QString& step) {
         const int k = step.mid(1).toInt();
-        const QMap<QChar, QAction*> menu{{'h', form.MnuFicha},   {'s', form.MnuSolucion},
-                                         {'f', form.MnuSilueta}, {'r', form.MnuReset},
-                                         {'z', form.MnuTam[2]},  {'e', form.MnuEdit},
-                                         {'P', form.MnuPunto},   {'C', form.MnuCarPos}};
+        const QMap<QChar, QAction*> menu{
+            {'h', form.MnuFicha}, {'s', form.MnuSolucion}, {'f', form.MnuSilueta},
+            {'r', form.MnuReset}, {'z', form.MnuTam[2]},   {'e', form.MnuEdit},
+            {'P', form.MnuPunto}, {'C', form.MnuCarPos},   {'A', form.MnuAleatoria}};
         const QPoint box = form.Check2[k]->mapTo(form.centralWidget(), QPoint(5, 5));
         const QPoint name = form.List1->viewport()->mapTo(form.centralWidget(), QPoint(5, 5));
         switch (step[0].unicode()) {

@@ -74,9 +74,8 @@ drag() { # x1 y1 x2 y2 in client pixels, in twenty steps as a hand makes them
     xdotool mouseup 1; sleep 0.3
 }
 shot() { sleep 0.5; SHOT=$SHOTS/$1; import -window root "$SHOT"; }
-is() { # x y r,g,b: the colour at a client pixel of the last screenshot
-    [ "$(convert "$SHOT" -crop "1x1+$((X + $1))+$((Y + $2))" -depth 8 -format '%[fx:int(255*r)],%[fx:int(255*g)],%[fx:int(255*b)]' info:)" = "$3" ]
-}
+# x y r,g,b: whether a client pixel of the last screenshot has that colour.
+is() { [ "$(convert "$SHOT" -crop "1x1+$((X + $1))+$((Y + $2))" -depth 8 -format '%[fx:int(255*r)],%[fx:int(255*g)],%[fx:int(255*b)]' info:)" = "$3" ]; }
 # Pixels of one colour in the 165-pixel preview square.
 preview() { convert "$SHOT" -crop "165x165+$((X + 458))+$((Y + 18))" -format %c histogram:info:- |
     awk -v c="#$1" '$0 ~ c { n += $1 } END { print n + 0 }'; }

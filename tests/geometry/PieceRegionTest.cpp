@@ -15,6 +15,8 @@ class PieceRegionTest : public QObject {
         QTest::addColumn<QList<QPointF>>("corners");
         QTest::newRow("square over the top left of its button")
             << QList<QPointF>{{-20.5, 30}, {30, -20.5}, {80.5, 30}, {30, 80.5}};
+        QTest::newRow("reaching far below, where outlines are clipped")
+            << QList<QPointF>{{100, 100}, {300, 100}, {300, 2000}, {100, 2000}};
         QTest::newRow("flattened")
             << QList<QPointF>{{210, 210}, {220, 220}, {230, 230}, {230, 230}};
     }
