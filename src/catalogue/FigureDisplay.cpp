@@ -107,7 +107,6 @@ void Form1::MnuAleatoria_Click() {
                              Platform::Icon::Exclamation, Platform::Buttons::Ok);
         return;
     }
-    showSilhouette();
     if (FigureOrderPos >= F || int(FigureOrder.size()) != F + 1) {
         FigureOrder.assign(F + 1, 0);
         FigureOrderPos = 0;
