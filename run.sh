@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what the game needs, builds only the game into build/ and starts
 # it; ./test.sh builds and installs the rest.
 set -euo pipefail

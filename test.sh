@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds Sietari into build/ and runs every test.
 # The unit tests ask CTest for Qt's offscreen platform themselves; the
 # end-to-end and install tests bring their own X server, so no display is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Catalogues of 574, 8,264 and 200,000 generated figures: the time to read
 // one and the memory it adds, a click on a name, and the start-up to a shown
 // main window against the shipped catalogue's.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cost of one applied drag move: the handler, the re-cut and the pending
 // events it lets run (the repaint included), on the offscreen platform.
 #include "FakePlatform.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # CPU cost of dragging under a real X server: the game in an Xvfb of its own,
 # 1,000 paced pointer moves (about 125 a second) dragging one piece, then the
 # same dragging a two-piece group; prints the game's and the X server's CPU

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Benchmarks run headless unless told otherwise.
 #include <QApplication>
 #include <benchmark/benchmark.h>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up of the real game to its main window under Xvfb, with the shipped
 # catalogue and with a generated one of 8,264 figures: wall time and the
 # game's CPU time until the window shows (median of 5 starts each), and ratios.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the scripts in bench/: an Xvfb of their own on a free display
 # from :150 to :199 (DISPLAY exported, XVFB_PID set), a private folder for
 # HOME and XDG_RUNTIME_DIR (PRIVATE_DIR), and the game started in them.

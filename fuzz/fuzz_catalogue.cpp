@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target for long runs outside the test suite: any bytes as the
 // catalogue, read by a window that shows every figure and runs the hints.
 #include "FakePlatform.h"

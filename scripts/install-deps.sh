@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian 12 packages Sietari needs, and nothing when they are all
 # there already: the build and test commands call this every time, and they
 # must work offline on a machine that is set up.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the catalogue of figures that ships with the game from the drawings
 // in a figures file (see FigureDrawings.h), and on request a contact sheet of
 // their previews to look them over:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the game's icon, the seven pieces as one square, into a hicolor icon
 // theme folder: PNGs with a transparent background at the sizes desktops ask
 // for, and a scalable SVG of the same polygons.

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Measures the test suite's strength: applies each mutation of a list alone to
 the source, rebuilds, runs the suite and says whether a test caught it.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The game as a player gets it, and what only a real X server shows. It is
 # installed into a temporary prefix as an ordinary user, its files checked as
 # a desktop and a packager expect them, then started on a private X server:
