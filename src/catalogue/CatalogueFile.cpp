@@ -4,17 +4,9 @@
 #include "Windows1252.h"
 #include "model/Numbers.h"
 
-#include <QFile>
 #include <algorithm>
-#include <cerrno>
 #include <cmath>
 #include <cstring>
-
-#ifdef Q_OS_WIN
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
 
 namespace {
 
@@ -56,26 +48,6 @@ QByteArrayView fieldAt(QByteArrayView bytes, qsizetype start) {
     return field;
 }
 
-// A write the kernel takes only in part is no error yet; the next one says
-// why (a full disk, a size limit), and that is the reason the player reads.
-bool writeAll(QFile& file, const QByteArray& bytes) {
-    qint64 done = 0;
-    while (done < bytes.size()) {
-        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
-        if (written <= 0) return false;
-        done += written;
-    }
-    return true;
-}
-
-bool syncToDisk(QFile& file) {
-#ifdef Q_OS_WIN
-    return _commit(file.handle()) == 0;
-#else
-    return ::fsync(file.handle()) == 0;
-#endif
-}
-
 } // namespace
 
 CatalogueFields::CatalogueFields(QByteArray fileBytes) : bytes_(std::move(fileBytes)) {
@@ -84,14 +56,16 @@ CatalogueFields::CatalogueFields(QByteArray fileBytes) : bytes_(std::move(fileBy
     const char* const end = data + bytes_.size();
     // Room for every field at once: growing the list step by step would copy
     // and touch several times its memory.
-    starts_.reserve(size_t(std::count(data, end, ',') + std::count(data, end, '\n') + 1));
-    for (const char* line = data; line < end;) {
+    const size_t most = size_t(kCatalogueFigureLimit) * kFieldsPerFigure;
+    starts_.reserve(
+        std::min(most, size_t(std::count(data, end, ',') + std::count(data, end, '\n') + 1)));
+    for (const char* line = data; line < end && starts_.size() < most;) {
         const char* lineEnd = static_cast<const char*>(std::memchr(line, '\n', size_t(end - line)));
         if (!lineEnd) lineEnd = end;
         if (std::find_if_not(line, lineEnd, [](char ch) { return isBlank(ch); }) != lineEnd) {
             starts_.push_back(uint32_t(line - data)); // a line of blanks holds no field
             bool inQuotes = false;
-            for (const char* ch = line; ch < lineEnd; ++ch) {
+            for (const char* ch = line; ch < lineEnd && starts_.size() < most; ++ch) {
                 if (*ch == '"')
                     inQuotes = !inQuotes;
                 else if (*ch == ',' && !inQuotes)
@@ -102,9 +76,35 @@ CatalogueFields::CatalogueFields(QByteArray fileBytes) : bytes_(std::move(fileBy
     }
 }
 
+qsizetype CatalogueFields::longFields() const {
+    qsizetype count = 0;
+    for (size_t i = 0; i < starts_.size(); ++i) {
+        const size_t next = i + 1 < starts_.size() ? starts_[i + 1] : size_t(bytes_.size());
+        // Only a long stretch of the file can hold a long field.
+        if (next - starts_[i] > size_t(kFieldCharLimit) &&
+            fieldAt(bytes_, starts_[i]).size() > kFieldCharLimit)
+            ++count;
+    }
+    return count;
+}
+
+void CatalogueFields::appendRecords(const CatalogueFields& other) {
+    if (other.isEmpty()) return;
+    // Every padding field starts at this line end, where an empty field ends.
+    const auto blank = uint32_t(bytes_.size());
+    bytes_ += '\n';
+    while (starts_.size() % kFieldsPerFigure != 0)
+        starts_.push_back(blank);
+    const auto offset = uint32_t(bytes_.size());
+    bytes_ += other.bytes_;
+    for (const uint32_t start : other.starts_)
+        starts_.push_back(start + offset);
+}
+
 QString CatalogueFields::value(qsizetype i) const {
     if (i < 0 || i >= size()) return {};
-    const QByteArrayView field = fieldAt(bytes_, starts_[size_t(i)]);
+    QByteArrayView field = fieldAt(bytes_, starts_[size_t(i)]);
+    field.truncate(std::min(kFieldCharLimit, field.size()));
     return decodeWindows1252(QByteArray::fromRawData(field.data(), field.size()));
 }
 
@@ -113,17 +113,6 @@ QStringList CatalogueFields::mid(qsizetype first, qsizetype count) const {
     for (qsizetype i = first; i < first + count && i < size(); ++i)
         fields.append(value(i));
     return fields;
-}
-
-bool readCatalogueFile(const QString& path, CatalogueFields* fields) {
-    fields->clear();
-    QFile file(path);
-    // Unbuffered: read straight into one block of the file's size.
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) return false;
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) return false;
-    *fields = CatalogueFields(std::move(bytes));
-    return !fields->isEmpty();
 }
 
 double readLeadingNumber(const QString& field) {
@@ -197,47 +186,10 @@ QByteArray buildFigureRecord(const QString& name, const double VertexCopy[8][5][
     return record;
 }
 
-bool appendFigureRecord(const QString& path, const QByteArray& record, QString* error) {
-    const auto fail = [error](const QString& reason) {
-        if (error) *error = reason;
-        return false;
-    };
-    if (record.isEmpty()) return fail(QStringLiteral("No hay nada que guardar."));
-
-    QFile file(path);
-    // ReadWrite never truncates; Unbuffered leaves nothing in Qt's buffer to
-    // be written behind our back after the file has been cut back.
-    if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered | QIODevice::ExistingOnly))
-        return fail(QStringLiteral("No se puede abrir %1: %2").arg(path, file.errorString()));
-
-    const qint64 oldSize = file.size();
-    QByteArray bytes;
-    if (oldSize > 0) {
-        char last = 0;
-        if (!file.seek(oldSize - 1) || file.read(&last, 1) != 1)
-            return fail(QStringLiteral("No se puede leer %1: %2").arg(path, file.errorString()));
-        if (last != '\n') bytes = "\r\n";
-    }
-    bytes += record;
-
-    QString reason;
-    if (!file.seek(oldSize)) {
-        reason = file.errorString();
-    } else if (!writeAll(file, bytes)) {
-        reason = file.errorString();
-    } else if (!file.flush()) {
-        reason = file.errorString();
-    } else if (!syncToDisk(file)) {
-        reason = qt_error_string(errno);
-    } else {
-        file.close();
-        return true;
-    }
-
-    QString message = QStringLiteral("No se pudo guardar en %1: %2").arg(path, reason);
-    if (!file.resize(oldSize) || !syncToDisk(file)) {
-        message += QStringLiteral(" (y no se pudo devolver el archivo a su tamaño anterior: %1)")
-                       .arg(file.errorString());
-    }
-    return fail(message);
+QByteArray recordPadding(qsizetype fieldCount) {
+    const qsizetype missing = (kFieldsPerFigure - fieldCount % kFieldsPerFigure) % kFieldsPerFigure;
+    QByteArray padding;
+    for (qsizetype i = 0; i < missing; ++i)
+        padding += i % 2 == 0 && i + 1 < missing ? "0," : "0\r\n";
+    return padding;
 }

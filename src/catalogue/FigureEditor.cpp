@@ -70,9 +70,8 @@ void Form1::MnuGuardar_Click() {
     if (name.isEmpty()) return;
 
     QString error;
-    const QString saved = saveFigureRecord(CatalogueFile, platform_.userDataFolder(),
-                                           buildFigureRecord(name, VertexCopy), &error);
-    if (saved.isEmpty()) {
+    const QString target = saveTarget(CatalogueFile, gameFolders());
+    if (!saveFigureRecord(target, name, buildFigureRecord(name, VertexCopy), &error)) {
         // The editor stays on with the arrangement as it is, to try again.
         platform_.messageBox(this, QStringLiteral("No se pudo guardar la figura.\n") + error,
                              Platform::Icon::Exclamation, Platform::Buttons::Ok);
@@ -86,20 +85,40 @@ void Form1::MnuGuardar_Click() {
     const QList<QListWidgetItem*> named = List1->findItems(name, Qt::MatchExactly);
     if (!named.isEmpty()) selectFigure(List1->row(named.last()));
     markEditorFrame(false);
+    // Read back, the file must show it: anything else is a save that failed.
+    if (named.isEmpty())
+        platform_.messageBox(this,
+                             QStringLiteral("No se pudo guardar la figura.\n%1 se escribió en %2, "
+                                            "pero al leer el catálogo de nuevo no aparece.")
+                                 .arg(name, target),
+                             Platform::Icon::Exclamation, Platform::Buttons::Ok);
 }
+
+namespace {
+// Letter by letter, so that a name keeps what the player typed: Qt's upper
+// case of a whole text turns ß into SS, a name the player never gave.
+QString upperEachLetter(QString name) {
+    for (QChar& letter : name)
+        letter = letter.toUpper();
+    return name;
+}
+} // namespace
 
 // Asks until the answer is a new name of capitals, Ñ and digits; empty when
 // the player gives up.
 QString Form1::askFigureName() {
     for (;;) {
-        const QString name = platform_
-                                 .inputBox(this, QStringLiteral("Introduce el nombre:"),
-                                           QStringLiteral("Nueva figura"), QString())
-                                 .trimmed()
-                                 .toUpper();
+        const QString name =
+            upperEachLetter(platform_
+                                .inputBox(this, QStringLiteral("Introduce el nombre:"),
+                                          QStringLiteral("Nueva figura"), QString())
+                                .trimmed());
         if (name.isEmpty()) return {};
         QString refusal;
-        if (!List1->findItems(name, Qt::MatchExactly).isEmpty())
+        if (name.size() > kFieldCharLimit)
+            refusal = QStringLiteral("El nombre es demasiado largo: como mucho, %1 caracteres.")
+                          .arg(kFieldCharLimit);
+        else if (!List1->findItems(name, Qt::MatchExactly).isEmpty())
             refusal = QStringLiteral("Ese nombre ya existe.");
         else if (!isFigureName(name))
             refusal = QStringLiteral("Solo letras y números.");

@@ -2,19 +2,19 @@
 #include "catalogue/GameFiles.h"
 
 #include "catalogue/CatalogueFile.h"
+#include "catalogue/SaveLock.h"
+#include "catalogue/SystemReasons.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QSaveFile>
+#include <cerrno>
+#include <csignal>
 
 const QString kCatalogueName = QStringLiteral("Sietari.dat");
 const QString kHelpName = QStringLiteral("Instrucciones.htm");
 
 namespace {
-constexpr int kLockWaitMs = 10000;
-
 QStringList inEach(const QStringList& folders, const QString& name) {
     QStringList paths;
     for (const QString& folder : folders)
@@ -32,69 +32,71 @@ bool fail(QString* error, const QString& reason) {
     return false;
 }
 
-bool takeLock(QLockFile& lock, const QString& path, QString* error) {
-    if (lock.tryLock(kLockWaitMs)) return true;
-    if (lock.error() == QLockFile::LockFailedError)
-        return fail(error, QStringLiteral("Otra copia de Sietari está guardando en %1.").arg(path));
-    return fail(error, QStringLiteral("No se puede bloquear %1 para escribir en él.").arg(path));
+bool makeFolderOf(const QString& path, QString* error) {
+    const QString folder = QFileInfo(path).absolutePath();
+    errno = 0;
+    if (QDir().mkpath(folder)) return true;
+    const int why = QFileInfo(folder).exists() ? ENOTDIR : errno ? errno : EACCES;
+    return fail(
+        error,
+        QStringLiteral("No se puede crear la carpeta %1: %2.").arg(folder, systemReason(why)));
 }
 
-// The whole catalogue, written under a temporary name and renamed, so that a
-// half copy never stands where the game reads.
-bool copyCatalogue(const QString& from, const QString& to, QString* error) {
-    QFile source(from);
-    if (!source.open(QIODevice::ReadOnly))
-        return fail(error,
-                    QStringLiteral("No se puede leer %1: %2").arg(from, source.errorString()));
-    const QByteArray bytes = source.readAll();
-    QSaveFile copy(to);
-    if (copy.open(QIODevice::WriteOnly) && copy.write(bytes) == bytes.size() && copy.commit())
-        return true;
-    return fail(error, QStringLiteral("No se puede crear %1: %2").arg(to, copy.errorString()));
-}
-
-bool appendLocked(const QString& path, const QByteArray& record, QString* error) {
-    QLockFile lock(path + QStringLiteral(".lock"));
-    return takeLock(lock, path, error) && appendFigureRecord(path, record, error);
-}
-
-// The player's copy of a catalogue they cannot write, made under the same lock
-// as the append so that two games saving at once make it only once.
-bool appendToCopy(const QString& readPath, const QString& copyPath, const QByteArray& record,
-                  QString* error) {
-    if (!QDir().mkpath(QFileInfo(copyPath).absolutePath()))
-        return fail(error, QStringLiteral("No se puede crear la carpeta %1.")
-                               .arg(QFileInfo(copyPath).absolutePath()));
-    QLockFile lock(copyPath + QStringLiteral(".lock"));
-    if (!takeLock(lock, copyPath, error)) return false;
-    const bool made = !QFileInfo::exists(copyPath);
-    if (made && !copyCatalogue(readPath, copyPath, error)) return false;
-    if (appendFigureRecord(copyPath, record, error)) return true;
-    if (made) QFile::remove(copyPath);
+bool holdsName(const CatalogueFields& fields, const QString& name) {
+    for (qsizetype i = 0; i < fields.size(); i += kFieldsPerFigure)
+        if (fields[i] == name) return true;
     return false;
+}
+
+// Under the lock: what the file holds now, which a second game may have
+// added to since it was read.
+bool appendInStep(const QString& target, const QString& name, const QByteArray& record,
+                  QString* error) {
+    CatalogueFields fields;
+    QString problem;
+    readCatalogueFile(target, &fields, &problem);
+    if (fields.size() >= kCatalogueFigureLimit * kFieldsPerFigure ||
+        QFileInfo(target).size() > kCatalogueByteLimit)
+        return fail(error,
+                    QStringLiteral("%1 ya es demasiado grande para añadirle figuras.").arg(target));
+    if (holdsName(fields, name))
+        return fail(error, QStringLiteral("Acaban de guardar otra figura llamada %1 en %2; "
+                                          "elige otro nombre.")
+                               .arg(name, target));
+    return appendFigureRecord(target, recordPadding(fields.size()) + record, error);
 }
 } // namespace
 
 QStringList catalogueCandidates(const GameFolders& folders) {
-    return inEach(QStringList{folders.user, folders.program} + folders.shared, kCatalogueName);
+    return inEach(QStringList{folders.program} + folders.shared, kCatalogueName);
+}
+
+QString playerCatalogue(const GameFolders& folders) {
+    return inEach({folders.user}, kCatalogueName).value(0);
 }
 
 QStringList helpCandidates(const GameFolders& folders) {
     return inEach(QStringList{folders.program} + folders.shared, kHelpName);
 }
 
-QString saveFigureRecord(const QString& readPath, const QString& userFolder,
-                         const QByteArray& record, QString* error) {
-    const QString copyPath = QDir(userFolder).filePath(kCatalogueName);
-    const bool inPlace = canWrite(readPath) || QFileInfo(readPath) == QFileInfo(copyPath);
-    if (!inPlace && userFolder.isEmpty()) {
-        fail(error, QStringLiteral("No se puede escribir en %1 y no hay carpeta personal donde "
-                                   "guardar una copia.")
-                        .arg(readPath));
-        return {};
-    }
-    const QString target = inPlace ? readPath : copyPath;
-    const bool saved = inPlace ? appendLocked(readPath, record, error)
-                               : appendToCopy(readPath, copyPath, record, error);
-    return saved ? target : QString();
+QString saveTarget(const QString& readPath, const GameFolders& folders) {
+    const QFileInfo read(readPath);
+    const bool besideProgram =
+        !readPath.isEmpty() && !folders.program.isEmpty() &&
+        read.canonicalPath() == QFileInfo(folders.program).canonicalFilePath();
+    return besideProgram && canWrite(readPath) ? readPath : playerCatalogue(folders);
+}
+
+bool saveFigureRecord(const QString& target, const QString& name, const QByteArray& record,
+                      QString* error) {
+    // A size limit (a quota, ulimit -f) then fails the write with a reason
+    // instead of ending the game in the middle of a save. Only regular files
+    // are written, so no write can raise SIGPIPE.
+    std::signal(SIGXFSZ, SIG_IGN);
+    if (target.isEmpty())
+        return fail(error, QStringLiteral("No se puede escribir en el catálogo y no hay carpeta "
+                                          "personal donde guardar tus figuras."));
+    if (!makeFolderOf(target, error)) return false;
+    QLockFile lock(target + QStringLiteral(".lock"));
+    return takeSaveLock(lock, target, error) && appendInStep(target, name, record, error);
 }

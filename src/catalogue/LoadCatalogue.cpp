@@ -7,12 +7,17 @@
 
 #include <QCollator>
 #include <QDebug>
+#include <QFileInfo>
 #include <QHash>
 #include <QListWidget>
 #include <algorithm>
 
 namespace {
-constexpr int kFieldsPerFigure = 57;
+// The one line a file that could not be read whole is worth: the game goes on
+// with what it could read.
+void report(const QString& path, const QString& problem) {
+    if (!problem.isEmpty()) qWarning().noquote() << "Sietari:" << path << problem;
+}
 
 // One fixed Spanish order on every machine, whatever the player's locale:
 // Ñ after N, FIGURA2 before FIGURA10, letter case ignored. A sort key is made
@@ -35,41 +40,64 @@ QStringList sortedNames(const QStringList& names) {
 }
 } // namespace
 
-// Reads the whole catalogue into List2 (every field), List1 (the names,
-// sorted) and RowRecord (the record each row shows), from the first place that
-// holds a readable one. False, after telling the player, when there is
-// nothing to read.
+// Reads the shipped catalogue, from the first place that holds a readable
+// one, then the player's own figures after it, into List2 (every field),
+// List1 (the names, sorted, each once) and RowRecord (the record each row
+// shows: a name given twice shows its last record, so the player's own). False,
+// after telling the player, when there is nothing to read.
 bool Form1::LoadCatalogue() {
     List2.clear();
     List1->clear();
     RowRecord.clear();
-    const QStringList places = catalogueCandidates(gameFolders());
+    const GameFolders folders = gameFolders();
+    const QStringList places = catalogueCandidates(folders);
     const auto found = std::find_if(places.begin(), places.end(), [this](const QString& path) {
-        return readCatalogueFile(path, &List2);
+        QString problem;
+        const bool read = readCatalogueFile(path, &List2, &problem);
+        report(path, problem);
+        return read;
     });
-    if (found == places.end()) {
+    CatalogueFile = found == places.end() ? QString() : *found;
+    readPlayersFigures(playerCatalogue(folders));
+    if (List2.isEmpty()) {
         qWarning().noquote() << "Sietari: no catalogue could be read; looked at:"
                              << places.join(QStringLiteral(", "));
         platform_.messageBox(this, QStringLiteral("No ecuentro el archivo 'Sietari.dat'."),
                              Platform::Icon::Exclamation, Platform::Buttons::Ok);
         return false;
     }
-    CatalogueFile = *found;
-    // A name given twice shows the last record of that name from either entry.
+    listNames();
+    FigureOrder.assign(List1->count() + 1, 0);
+    FigureOrderPos = 0;
+    return true;
+}
+
+// Read in step with their own records, whatever the shipped file's last one.
+// A figure saved twice, or a whole copy of an earlier release's catalogue,
+// lists each name once.
+void Form1::readPlayersFigures(const QString& path) {
+    if (path.isEmpty() || (!CatalogueFile.isEmpty() && QFileInfo(path) == QFileInfo(CatalogueFile)))
+        return;
+    CatalogueFields own;
+    QString problem;
+    readCatalogueFile(path, &own, &problem);
+    report(path, problem);
+    List2.appendRecords(own);
+}
+
+void Form1::listNames() {
     QStringList names;
     QHash<QString, int32_t> lastRecord;
     for (qsizetype i = 0; i < List2.size(); i += kFieldsPerFigure) {
-        names.append(List2[i]);
-        lastRecord[names.back()] = int32_t(i);
+        const QString name = List2[i];
+        if (!lastRecord.contains(name)) names.append(name);
+        lastRecord[name] = int32_t(i);
     }
     names = sortedNames(names);
     RowRecord.reserve(size_t(names.size()));
     for (const QString& name : names)
         RowRecord.push_back(lastRecord.value(name));
     List1->addItems(names);
-    FigureOrder.assign(List1->count() + 1, 0);
-    FigureOrderPos = 0;
-    return true;
 }
 
 GameFolders Form1::gameFolders() const {

@@ -75,7 +75,7 @@ class Form1 : public QMainWindow {
     QListWidget* List1 = nullptr;
     CatalogueFields List2;          // every field of the catalogue, in file order; never shown
     std::vector<int32_t> RowRecord; // List1 row -> position of its record's name in List2
-    QString CatalogueFile;          // the file List2 was read from, where new figures go
+    QString CatalogueFile;          // the shipped catalogue List2 was read from; empty if none
 
     QMenu* MnuGame = nullptr;
     QAction* MnuAleatoria = nullptr;
@@ -164,6 +164,8 @@ class Form1 : public QMainWindow {
     void setPreviewBackground(BgrColour colour);
     void sendPreviewFrameBack();
     QString figureField(int position) const;
+    void readPlayersFigures(const QString& path);
+    void listNames();
     GameFolders gameFolders() const;
     void switchEditorOn();
     void leaveEditor();

@@ -4,6 +4,8 @@
 #include <QTest>
 
 #include <QListWidget>
+#include <QRegularExpression>
+#include <sys/stat.h>
 
 // Records as written; how the window reads, lists and shows a catalogue's figures;
 // hints, the stored position and the reset.
@@ -19,45 +21,90 @@ class CatalogueTest : public QObject {
                  "\"A\"\r\n176.39,-.01\r\n" + QByteArray("0,0\r\n").repeated(27));
     }
 
-    // A null catalogue is a missing file. The first listed figure shows; `corners` are
-    // its piece 0.
+    // The shipped catalogue, then the player's own figures (`own`: none when null, a
+    // folder, a FIFO or a dangling link when it says so). A null catalogue is a missing
+    // file; `grown` makes it that large with a hole. The names listed; the first
+    // listed shows, `corners` its piece 0; `warned` names the file the one line on
+    // standard error is about.
     void load_data() {
         QTest::addColumn<QByteArray>("catalogue");
+        QTest::addColumn<qint64>("grown");
+        QTest::addColumn<QByteArray>("own");
         QTest::addColumn<QStringList>("names");
         QTest::addColumn<QPolygon>("corners");
+        QTest::addColumn<QString>("warned");
+        using L = QStringList;
+        const auto record = FakePlatform::figureRecord;
+        const QByteArray none;
+        const QString user = "user/Sietari.dat";
         QByteArray mixed;
         for (const char* name : {"OSO", "FIGURA10", "\321ANDU", "nube", "\200\211\237\377, B",
                                  "figura2", "Zorro", "avion"})
-            mixed += FakePlatform::figureRecord(name);
+            mixed += record(name);
         // Ñ after N, numbers in value order, letter case ignored; Windows-1252 bytes and a
         // comma inside quotes.
-        QTest::newRow("order") << mixed << QStringList{"€‰Ÿÿ, B", "avion", "figura2", "FIGURA10",
-                                                       "nube",    "ÑANDU", "OSO",     "Zorro"}
-                               << QPolygon();
-        // Either entry of a name given twice shows its last record, here one with blank
+        QTest::newRow("order") << mixed << 0ll << none
+                               << L{"€‰Ÿÿ, B", "avion", "figura2", "FIGURA10",
+                                    "nube",    "ÑANDU", "OSO",     "Zorro"}
+                               << QPolygon() << "";
+        // A name given twice is listed once and shows its last record, here one with blank
         // lines, blanks round the fields, LF-only lines, the number forms (halves round
         // to even) and too few numbers (the missing ones read as 0), without its final
         // line end. A name of digits matches no coordinate.
+        const QByteArray damaged = "\r\n \t\r\n  \"41\" \t\n.39,-.5\n\t41\t,0.39\n40.5,39.5\n12.5";
+        const QPolygon short41({{0, 0}, {41, 0}, {40, 40}, {12, 0}});
         QTest::newRow("a name twice")
-            << FakePlatform::figureRecord("41") +
-                   "\r\n \t\r\n  \"41\" \t\n.39,-.5\n\t41\t,0.39\n40.5,39.5\n12.5"
-            << QStringList{"41", "41"} << QPolygon({{0, 0}, {41, 0}, {40, 40}, {12, 0}});
-        QTest::newRow("missing file") << QByteArray() << QStringList() << QPolygon();
-        QTest::newRow("empty file") << QByteArray("") << QStringList() << QPolygon();
+            << record("41") + damaged << 0ll << none << L{"41"} << short41 << "/Sietari.dat";
+        QTest::newRow("missing file") << none << 0ll << none << L() << QPolygon() << "";
+        QTest::newRow("empty file") << QByteArray("") << 0ll << none << L() << QPolygon() << "";
+        // The player's figures after the shipped ones, a name in both showing theirs,
+        // in step after a shipped last record that is short.
+        QTest::newRow("shipped, then own")
+            << record("A") + record("B") + damaged << 0ll << record("Z") + damaged.mid(4)
+            << L{"41", "A", "B", "Z"} << short41 << "/Sietari.dat";
+        QTest::newRow("a full copy of an earlier release")
+            << record("A") + record("C") << 0ll << record("A") + record("B") + record("41")
+            << L{"41", "A", "B", "C"} << QPolygon() << "";
+        QTest::newRow("own, damaged")
+            << record("A") << 0ll << damaged << L{"41", "A"} << short41 << user;
+        QTest::newRow("own, empty")
+            << record("A") << 0ll << QByteArray("") << L{"A"} << QPolygon() << "";
+        for (const char* kind : {"folder", "fifo", "link"})
+            QTest::newRow(kind) << record("A") << 0ll << QByteArray(kind) << L{"A"} << QPolygon()
+                                << user;
+        // Neither a huge name nor a huge file can freeze the game or exhaust its memory.
+        QTest::newRow("a 10 MB name")
+            << '"' + QByteArray(10'000'000, 'N') + record("").mid(2) << 0ll << none
+            << L{QString(kFieldCharLimit, 'N')} << QPolygon() << "/Sietari.dat";
+        QTest::newRow("2 GB, mostly a hole")
+            << record("A") << (2ll << 30) << none << L{"A"} << QPolygon() << "/Sietari.dat";
     }
     void load() {
         QFETCH(QByteArray, catalogue);
+        QFETCH(qint64, grown);
+        QFETCH(QByteArray, own);
         QFETCH(QStringList, names);
         QFETCH(QPolygon, corners);
+        QFETCH(QString, warned);
         Board board;
-        board.platform.writeCatalogue(catalogue);
-        if (catalogue.isNull()) QVERIFY(QFile::remove(board.platform.folder + "/Sietari.dat"));
+        FakePlatform& files = board.platform;
+        const QString ownPath = files.userFolder + "/Sietari.dat";
+        files.writeCatalogue(catalogue);
+        if (catalogue.isNull()) QVERIFY(QFile::remove(files.folder + "/Sietari.dat"));
+        if (grown) QVERIFY(QFile(files.folder + "/Sietari.dat").resize(grown));
+        if (!own.isNull()) files.writeOwnFigures(own);
+        if (own == "folder" || own == "fifo" || own == "link") QVERIFY(QFile::remove(ownPath));
+        if (own == "folder") QVERIFY(QDir().mkdir(ownPath));
+        if (own == "fifo") QCOMPARE(mkfifo(qPrintable(ownPath), 0644), 0);
+        if (own == "link") QVERIFY(QFile::link(ownPath + ".gone", ownPath));
+        if (!warned.isEmpty())
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Sietari: .*" + warned + " "));
         QCOMPARE(board.load(false), !names.isEmpty());
         QStringList listed;
         for (int row = 0; row < board.form.List1->count(); ++row)
             listed << board.form.List1->item(row)->text();
         QCOMPARE(listed, names);
-        QCOMPARE(board.platform.messages.value(0),
+        QCOMPARE(files.messages.value(0),
                  names.isEmpty() ? QString("No ecuentro el archivo 'Sietari.dat'.") : QString());
         QCOMPARE(board.form.List2.value(board.form.FigureIndex), names.value(0));
         if (!corners.isEmpty())

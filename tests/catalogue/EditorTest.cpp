@@ -6,15 +6,20 @@
 #include <QListWidget>
 #include <QLockFile>
 #include <QMenu>
-#include <csignal>
+#include <cerrno>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-// What the player is told when a save fails: for a full disk, for a file where the own
-// folder goes, while another game holds the catalogue.
-static const QString kFull = "File too large", kBlocked = "No se puede crear", kBusy = "Otra copia";
+// The disk's flush, failing on demand: this definition stands in for the C
+// library's in the whole test program, the game's code included.
+static bool failFlush = false;
+extern "C" int fsync(int fd) {
+    if (failFlush) return errno = EIO, -1;
+    return int(syscall(SYS_fsync, fd));
+}
 
 static QByteArray contents(const QString& path) {
     QFile file(path);
@@ -23,16 +28,39 @@ static QByteArray contents(const QString& path) {
 
 // Runs `body` in a child process as a player, who cannot write where the test took
 // the write bits away (as root that means running as nobody); true when every check
-// in the body passed there.
-static bool asPlayer(const std::function<void()>& body) {
+// in the body passed there; root stays root when asked. Nothing in the child is made safe
+// beforehand: a signal that would kill the game kills the child.
+static bool asPlayer(const std::function<void()>& body, bool keepRoot) {
     const pid_t child = fork();
     if (child == 0) {
-        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(2);
+        if (!keepRoot && geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(2);
         body();
         _exit(QTest::currentTestFailed() ? 1 : 0);
     }
     int status = 0;
     return waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+// A lock of the catalogue left by a game killed in the middle of a save.
+static void leaveLockOfKilledGame(const QString& path) {
+    const pid_t child = fork();
+    if (child == 0) {
+        QLockFile lock(path);
+        _exit(lock.lock() ? 0 : 1); // no unlock: the process ends holding it
+    }
+    waitpid(child, nullptr, 0);
+}
+
+// The lock files a save may find beside the catalogue, made by the player.
+static void placeBrokenLock(const QStringList& given, const QString& lock) {
+    if (given.contains("killed")) leaveLockOfKilledGame(lock);
+    if (given.contains("lockfolder")) QVERIFY(QDir().mkdir(lock));
+    for (const char* kind : {"emptylock", "garbagelock"}) {
+        QFile broken(lock);
+        if (given.contains(kind))
+            QVERIFY(broken.open(QIODevice::WriteOnly) &&
+                    broken.write(kind[0] == 'g' ? "\xff\xfe garbage\n\n\n" : "") >= 0);
+    }
 }
 
 // The marks of the editor, each true where it shows the editor on.
@@ -47,72 +75,130 @@ class EditorTest : public QObject {
     Q_OBJECT
 
   private slots:
-    // A figure composed in the editor and saved: the names typed in turn, what the player
-    // is told after confirming (each message holds its text) and the name saved, none
-    // when nothing is. A figure goes beside the program, or, for a player who cannot
-    // write there, into a copy in their own folder, which the game reads from then on
-    // (the new figure shows). A save that cannot be made, on a disk about to fill, with
-    // a file where the own folder goes or while another game holds the catalogue, says
-    // why, keeps the editor on and leaves every file as it was; Editar then leaves it.
+    // A figure composed in the editor and saved. `setup` is what stands before the
+    // save: the catalogue installed and root saving (installed), the program's folder
+    // read-only (ro) or only the folder (rofolder), a file
+    // size limit of half a record (limit) or of nothing (limit0), the disk's
+    // flush failing (fsync), a lock held by another game (live), left by a killed one
+    // (killed), empty, garbage or a folder in its place, a file where the own folder
+    // goes (ownfile), an empty own file (ownempty), a catalogue whose last line is lost
+    // (short), the name saved by another game after this one read the catalogue
+    // (taken). Then the names typed in turn, the words of each message after the
+    // confirmation, the name saved (none when nothing is) and the file it goes to.
+    // A save that cannot be made says why, keeps the editor on and leaves every file as
+    // it was; Editar then leaves it.
     void save_data() {
-        QTest::addColumn<bool>("readOnly"); // the program's folder
+        QTest::addColumn<QString>("setup");
         QTest::addColumn<QStringList>("names");
         QTest::addColumn<QStringList>("told");
         QTest::addColumn<QByteArray>("saved");
+        QTest::addColumn<QString>("into"); // program, own or nothing
         using L = QStringList;
         using B = QByteArray;
-        const QString bad = "Solo letras y números.";
-        QTest::newRow("own folder; trim, capitals, ñ") << true << L{" ñu2 "} << L{} << B("\321U2");
+        const QString bad = "Solo letras y números.", tooBig = "tamaño máximo";
+        QTest::newRow("own file; trim, capitals, ñ")
+            << "ro" << L{" ñu2 "} << L{} << B("\321U2") << "own";
+        QTest::newRow("writable file, read-only folder")
+            << "rofolder" << L{"x"} << L{} << B("X") << "own";
+        QTest::newRow("installed, saved by root")
+            << "installed" << L{"x"} << L{} << B("X") << "own";
+        QTest::newRow("an empty own file") << "ro ownempty" << L{"x"} << L{} << B("X") << "own";
+        // ß has no capital: STRASSE would be a name nobody typed.
         QTest::newRow("taken is told before bad letters")
-            << false << L{"inicio", "in icio", "café", "Inicio2"}
-            << L{"Ese nombre ya existe.", bad, bad} << B("INICIO2");
-        QTest::newRow("name cancelled") << false << L{} << L{} << B();
-        QTest::newRow("disk full") << false << L{"X"} << L{kFull} << B();
-        QTest::newRow("disk full after the copy") << true << L{"X"} << L{kFull} << B();
-        QTest::newRow("another game saving") << false << L{"X"} << L{kBusy} << B();
-        QTest::newRow("a file for the own folder") << true << L{"X"} << L{kBlocked} << B();
+            << "" << L{"inicio", "in icio", "café", "straße", QString(10'000'000, 'a'), "Inicio2"}
+            << L{"Ese nombre ya existe.", bad, bad, bad, "demasiado largo"} << B("INICIO2")
+            << "program";
+        QTest::newRow("name cancelled") << "" << L{} << L{} << B() << "";
+        QTest::newRow("size limit") << "limit" << L{"X"} << L{tooBig} << B() << "";
+        QTest::newRow("size limit, own file") << "ro limit" << L{"X"} << L{tooBig} << B() << "";
+        QTest::newRow("no size at all: not the lock")
+            << "limit0" << L{"X"} << L{tooBig} << B() << "";
+        QTest::newRow("flush fails")
+            << "fsync" << L{"X"} << L{"error de lectura o escritura"} << B() << "";
+        QTest::newRow("another game saving") << "live" << L{"X"} << L{"Otra copia"} << B() << "";
+        QTest::newRow("a killed game's lock") << "killed" << L{"X"} << L{} << B("X") << "program";
+        QTest::newRow("an empty lock") << "emptylock" << L{"X"} << L{} << B("X") << "program";
+        QTest::newRow("a garbage lock") << "garbagelock" << L{"X"} << L{} << B("X") << "program";
+        QTest::newRow("a folder for the lock")
+            << "lockfolder" << L{"X"} << L{"hay una carpeta"} << B() << "";
+        QTest::newRow("a file for the own folder")
+            << "ro ownfile" << L{"X"} << L{"No se puede crear la carpeta"} << B() << "";
+        QTest::newRow("after a short last record")
+            << "short" << L{"X"} << L{} << B("X") << "program";
+        QTest::newRow("saved meanwhile by another game")
+            << "taken" << L{"X"} << L{"elige otro nombre"} << B() << "";
     }
     void save() {
-        QFETCH(bool, readOnly);
+        QFETCH(QString, setup);
         QFETCH(QStringList, names);
         QFETCH(QStringList, told);
         QFETCH(QByteArray, saved);
-        BOARD(true);
+        QFETCH(QString, into);
+        const QStringList given = setup.split(' ');
+        Board board;
         FakePlatform& files = board.platform;
-        // Without its final line end: the record must start on a line of its own.
-        const QByteArray before = FakePlatform::figureRecord("INICIO").chopped(2);
+        Form1& form = board.form;
+        // Without its final line end, the record must start on a line of its own; with
+        // its last line lost, it is made whole first.
+        const QByteArray inicio = FakePlatform::figureRecord("INICIO");
+        QByteArray before = inicio.chopped(2), tail = "\r\n";
+        if (given.contains("short")) before = inicio.chopped(15), tail = "0,0\r\n";
         files.writeCatalogue(before);
+        if (given.contains("installed")) {
+            QVERIFY(QDir().mkpath(files.shared[0]) &&
+                    QFile::rename(files.folder + "/Sietari.dat", files.shared[0] + "/Sietari.dat"));
+            chmod(qPrintable(files.shared[0] + "/Sietari.dat"), 0444);
+        }
+        if (given.contains("ownempty")) files.writeOwnFigures("");
+        QVERIFY(board.load(true));
         const QString shipped = form.CatalogueFile, own = files.userFolder + "/Sietari.dat";
-        if (told.contains(kBlocked)) QVERIFY(QFile(files.userFolder).open(QIODevice::WriteOnly));
-        QLockFile other(shipped + ".lock");
-        if (told.contains(kBusy)) QVERIFY(other.lock());
-        chmod(qPrintable(shipped), readOnly ? 0444 : 0666);
-        chmod(qPrintable(files.folder), readOnly ? 0555 : 0777);
+        const QString lock = shipped + ".lock";
+        if (given.contains("taken")) {
+            before += tail + FakePlatform::figureRecord("X");
+            files.writeCatalogue(before);
+        }
+        if (given.contains("ownfile")) QVERIFY(QFile(files.userFolder).open(QIODevice::WriteOnly));
+        QLockFile other(lock);
+        if (given.contains("live")) QVERIFY(other.lock());
+        const bool ro = given.contains("ro");
+        if (!given.contains("installed")) chmod(qPrintable(shipped), ro ? 0444 : 0666);
+        chmod(qPrintable(files.folder), ro || given.contains("rofolder") ? 0555 : 0777);
         chmod(qPrintable(files.dataDir.path()), 0777);
+        chmod(qPrintable(files.userFolder), 0777);
+        chmod(qPrintable(own), 0666);
         // The editor gives up the stored position, takes the large size and puts every
         // piece on the board.
         for (const char* step : {"P", "b4", "z", "e"})
             board.act(step);
         QVERIFY(!form.MnuCarPos->isEnabled() && board.shownInColour(4));
         files.inputs.assign(names.begin(), names.end());
-        QVERIFY(asPlayer([&] {
-            const rlimit full{rlim_t(before.size() + 10), RLIM_INFINITY};
-            if (told.contains(kFull)) QVERIFY(setrlimit(RLIMIT_FSIZE, &full) == 0);
-            signal(SIGXFSZ, SIG_IGN); // a write past the limit fails instead of killing
-            form.MnuGuardar->trigger();
-            QCOMPARE(files.messages.size(), told.size() + 1);
-            for (int i = 0; i < told.size(); ++i)
-                QVERIFY2(files.messages[i + 1].contains(told[i]), qPrintable(told[i]));
-            QCOMPARE(editorMarks(form), QList<bool>(8, saved.isEmpty()));
-            if (saved.isEmpty()) form.MnuEdit->trigger();
-            QCOMPARE(editorMarks(form), QList<bool>(8, false));
-            QCOMPARE(form.List2.value(form.FigureIndex).toLatin1(),
-                     saved.isEmpty() ? "INICIO" : saved);
-        }));
+        QVERIFY(asPlayer(
+            [&] {
+                // Half a record: the lock fits, a record is cut short.
+                const rlim_t room = given.contains("limit0") ? 0 : 200;
+                const rlimit limit{room, RLIM_INFINITY};
+                if (setup.contains("limit")) QVERIFY(setrlimit(RLIMIT_FSIZE, &limit) == 0);
+                failFlush = given.contains("fsync");
+                placeBrokenLock(given, lock);
+                form.MnuGuardar->trigger();
+                QVERIFY2(files.messages.size() == told.size() + 1,
+                         qPrintable(files.messages.join('|')));
+                for (int i = 0; i < told.size(); ++i)
+                    QVERIFY2(files.messages[i + 1].contains(told[i]),
+                             qPrintable(files.messages[i + 1]));
+                QCOMPARE(editorMarks(form), QList<bool>(8, saved.isEmpty()));
+                if (saved.isEmpty()) form.MnuEdit->trigger();
+                QCOMPARE(editorMarks(form), QList<bool>(8, false));
+                QCOMPARE(form.List2.value(form.FigureIndex).toLatin1(),
+                         saved.isEmpty() ? "INICIO" : saved);
+                QVERIFY(!form.List1->findItems("INICIO", Qt::MatchExactly).isEmpty());
+            },
+            given.contains("installed")));
         chmod(qPrintable(files.folder), 0755);
-        const QByteArray added = before + "\r\n" + FakePlatform::figureRecord(saved);
-        QCOMPARE(contents(shipped), saved.isEmpty() || readOnly ? before : added);
-        QCOMPARE(contents(own), saved.isEmpty() || !readOnly ? "" : added);
+        const QByteArray record = FakePlatform::figureRecord(saved);
+        QCOMPARE(contents(shipped), into == "program" ? before + tail + record : before);
+        QCOMPARE(contents(own), into == "own" ? record : "");
+        QCOMPARE(QFileInfo::exists(own), into == "own" || given.contains("ownempty"));
     }
 };
 
