@@ -88,7 +88,12 @@ qsizetype CatalogueFields::longFields() const {
     return count;
 }
 
-void CatalogueFields::appendRecords(const CatalogueFields& other) {
+QString CatalogueFields::recordText(qsizetype first) const {
+    return mid(first, kFieldsPerFigure).join(u'\n');
+}
+
+void CatalogueFields::appendRecords(const CatalogueFields& other,
+                                    const std::function<bool(qsizetype)>& keep) {
     if (other.isEmpty()) return;
     // Every padding field starts at this line end, where an empty field ends.
     const auto blank = uint32_t(bytes_.size());
@@ -97,8 +102,12 @@ void CatalogueFields::appendRecords(const CatalogueFields& other) {
         starts_.push_back(blank);
     const auto offset = uint32_t(bytes_.size());
     bytes_ += other.bytes_;
-    for (const uint32_t start : other.starts_)
-        starts_.push_back(start + offset);
+    for (size_t first = 0; first < other.starts_.size(); first += kFieldsPerFigure) {
+        if (keep && !keep(qsizetype(first))) continue;
+        const size_t end = std::min(first + kFieldsPerFigure, other.starts_.size());
+        for (size_t i = first; i < end; ++i)
+            starts_.push_back(other.starts_[i] + offset);
+    }
 }
 
 QString CatalogueFields::value(qsizetype i) const {

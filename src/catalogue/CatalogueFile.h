@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 // Sietari.dat: Windows-1252 text, CR LF lines (LF alone is read too), fields
@@ -43,9 +44,14 @@ class CatalogueFields {
     QStringList mid(qsizetype first, qsizetype count) const;
     // How many fields are longer than kFieldCharLimit, and so read cut.
     qsizetype longFields() const;
-    // The fields of `other` after these, read in step with their own records:
+    // The record whose name is field `first`, its fields joined by line ends:
+    // two records are the same figure when these are equal.
+    QString recordText(qsizetype first) const;
+    // The records of `other` after these (those `keep` takes, given the
+    // position of a record's name in `other`; all without it), read in step:
     // a last record of these that is short is made whole with empty fields.
-    void appendRecords(const CatalogueFields& other);
+    void appendRecords(const CatalogueFields& other,
+                       const std::function<bool(qsizetype)>& keep = {});
 
   private:
     QByteArray bytes_;

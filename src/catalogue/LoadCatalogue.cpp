@@ -7,10 +7,17 @@
 
 #include <QCollator>
 #include <QDebug>
+#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QListWidget>
+#include <QSet>
 #include <algorithm>
+
+// Resources of a static library are registered by hand, outside any namespace.
+static void registerEarlierFigures() {
+    Q_INIT_RESOURCE(catalogue);
+}
 
 namespace {
 // The one line a file that could not be read whole is worth: the game goes on
@@ -37,6 +44,16 @@ QStringList sortedNames(const QStringList& names) {
     for (const auto& entry : keyed)
         sorted.append(names[entry.second]);
     return sorted;
+}
+QSet<QString> recordsShipped(const CatalogueFields& catalogue) {
+    QFile file(QStringLiteral(":/earlier-figures.dat"));
+    const CatalogueFields earlier(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
+    QSet<QString> records;
+    for (const CatalogueFields* fields :
+         std::initializer_list<const CatalogueFields*>{&earlier, &catalogue})
+        for (qsizetype i = 0; i < fields->size(); i += kFieldsPerFigure)
+            records.insert(fields->recordText(i));
+    return records;
 }
 } // namespace
 
@@ -73,8 +90,10 @@ bool Form1::LoadCatalogue() {
 }
 
 // Read in step with their own records, whatever the shipped file's last one.
-// A figure saved twice, or a whole copy of an earlier release's catalogue,
-// lists each name once.
+// A record the game itself shipped, in this release or an earlier one, is not
+// the player's: earlier releases copied the whole catalogue into the player's
+// file, and those copies must not hide a figure a later release mended, nor
+// bring back one it dropped.
 void Form1::readPlayersFigures(const QString& path) {
     if (path.isEmpty() || (!CatalogueFile.isEmpty() && QFileInfo(path) == QFileInfo(CatalogueFile)))
         return;
@@ -82,7 +101,11 @@ void Form1::readPlayersFigures(const QString& path) {
     QString problem;
     readCatalogueFile(path, &own, &problem);
     report(path, problem);
-    List2.appendRecords(own);
+    if (own.isEmpty()) return;
+    registerEarlierFigures();
+    const QSet<QString> shipped = recordsShipped(List2);
+    List2.appendRecords(own,
+                        [&](qsizetype first) { return !shipped.contains(own.recordText(first)); });
 }
 
 void Form1::listNames() {

@@ -62,9 +62,16 @@ class CatalogueTest : public QObject {
         QTest::newRow("shipped, then own")
             << record("A") + record("B") + damaged << 0ll << record("Z") + damaged.mid(4)
             << L{"41", "A", "B", "Z"} << short41 << "/Sietari.dat";
-        QTest::newRow("a full copy of an earlier release")
-            << record("A") + record("C") << 0ll << record("A") + record("B") + record("41")
-            << L{"41", "A", "B", "C"} << QPolygon() << "";
+        // Records a release shipped, this one's or an earlier one's, are not the
+        // player's: an old copy neither hides a mended figure nor brings back a dropped one.
+        QFile earlier(QFINDTESTDATA("../../resources/earlier-figures.dat"));
+        QVERIFY(earlier.open(QIODevice::ReadOnly));
+        const QByteArray releases = earlier.readAll();
+        const QByteArray dropped = releases.left(releases.indexOf("\r\n\"") + 2);
+        QTest::newRow("a whole copy from an earlier release")
+            << record("A") + record("C") << 0ll
+            << dropped + record("A") + record("B") + record("41") << L{"41", "A", "B", "C"}
+            << QPolygon() << "";
         QTest::newRow("own, damaged")
             << record("A") << 0ll << damaged << L{"41", "A"} << short41 << user;
         QTest::newRow("own, empty")
