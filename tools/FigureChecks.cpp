@@ -1,47 +1,82 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FigureChecks.h"
 
-#include <QRect>
+#include <QRectF>
 #include <QRegularExpression>
 
 #include <algorithm>
-#include <set>
 
 namespace {
 constexpr int kBoxPixels = 165;
 constexpr int kMarginPixels = 1;
 
-QRect boundsOf(const Pieces& pieces) {
-    QRect box;
-    for (const Corners& corners : pieces)
-        for (const QPoint& c : corners)
-            box |= QRect(c, QSize(1, 1));
-    return box.adjusted(0, 0, -1, -1); // corners, not cells: right and bottom are corners too
+// In lattice units.
+QRectF boundsOf(const Pieces& pieces) {
+    double left = 1e9, top = 1e9, right = -1e9, bottom = -1e9;
+    for (const Outline& outline : pieces)
+        for (const ExactPoint& c : outline) {
+            left = std::min(left, c.x.value()), right = std::max(right, c.x.value());
+            top = std::min(top, c.y.value()), bottom = std::max(bottom, c.y.value());
+        }
+    return QRectF(QPointF(left, top), QPointF(right, bottom));
+}
+
+Exact dot(ExactPoint u, ExactPoint v) {
+    return u.x * v.x + u.y * v.y;
+}
+
+Exact cross(ExactPoint u, ExactPoint v) {
+    return u.x * v.y - u.y * v.x;
 }
 
 // Every squared distance between two corners, sorted: equal for congruent polygons.
-std::vector<int> distances(const Corners& corners) {
-    std::vector<int> all;
+std::vector<Exact> distances(const Outline& corners) {
+    std::vector<Exact> all;
     for (size_t i = 0; i < corners.size(); ++i)
-        for (size_t j = i + 1; j < corners.size(); ++j) {
-            const QPoint d = corners[i] - corners[j];
-            all.push_back(QPoint::dotProduct(d, d));
-        }
+        for (size_t j = i + 1; j < corners.size(); ++j)
+            all.push_back(dot(corners[i] - corners[j], corners[i] - corners[j]));
     std::sort(all.begin(), all.end());
     return all;
 }
 
-bool onSide(QPoint p, QPoint a, QPoint b) {
-    const QPoint ab = b - a, ap = p - a;
-    return ab.x() * ap.y() == ab.y() * ap.x() && QPoint::dotProduct(ap, ab) >= 0 &&
-           QPoint::dotProduct(ap, ab) <= QPoint::dotProduct(ab, ab);
+Outline straightOutline(int piece) {
+    Outline outline;
+    for (const QPoint& c : pieceCorners(piece))
+        outline.push_back({{2 * c.x(), 0}, {2 * c.y(), 0}});
+    return outline;
+}
+
+// Every side of every piece runs along an axis or a diagonal, so two pieces
+// overlap exactly when their shadows on those four lines all overlap.
+bool overlapping(const Outline& one, const Outline& other) {
+    static const int kAxes[4][2] = {{1, 0}, {0, 1}, {1, 1}, {1, -1}};
+    for (const auto& axis : kAxes) {
+        auto shadow = [&](const Outline& outline) {
+            std::pair<Exact, Exact> range;
+            for (size_t i = 0; i < outline.size(); ++i) {
+                const Exact at = dot(outline[i], {{axis[0], 0}, {axis[1], 0}});
+                if (i == 0 || less(at, range.first)) range.first = at;
+                if (i == 0 || less(range.second, at)) range.second = at;
+            }
+            return range;
+        };
+        const auto [lowOne, highOne] = shadow(one);
+        const auto [lowOther, highOther] = shadow(other);
+        if (!less(lowOther, highOne) || !less(lowOne, highOther)) return false;
+    }
+    return true;
+}
+
+bool onSide(ExactPoint p, ExactPoint a, ExactPoint b) {
+    const ExactPoint ab = b - a, ap = p - a;
+    return sign(cross(ab, ap)) == 0 && sign(dot(ap, ab)) >= 0 && !less(dot(ab, ab), dot(ap, ab));
 }
 
 // Pieces touch where a corner of one lies on a side of the other: a head
 // standing on the point of a shoulder counts, as it does on any tangram page.
-bool touching(const Corners& a, const Corners& b) {
+bool touching(const Outline& a, const Outline& b) {
     for (const auto& [one, other] : {std::pair(&a, &b), std::pair(&b, &a)})
-        for (const QPoint& c : *one)
+        for (const ExactPoint& c : *one)
             for (size_t i = 0, n = other->size(); i < n; ++i)
                 if (onSide(c, (*other)[i], (*other)[(i + 1) % n])) return true;
     return false;
@@ -59,43 +94,28 @@ bool connected(const Pieces& pieces) {
     }
     return std::all_of(reached.begin(), reached.end(), [](bool r) { return r; });
 }
-
-// Whether some empty quarter cannot be reached from outside the figure through
-// the sides of empty quarters: the preview would show green inside black.
-bool hasHole(const Quarters& region, QRect box) {
-    box.adjust(-1, -1, 1, 1);
-    std::set<Quarter> seen(region.begin(), region.end());
-    std::vector<Quarter> todo{{box.left(), box.top(), 0}};
-    static const QPoint kStep[4] = {{0, -1}, {1, 0}, {0, 1}, {-1, 0}};
-    while (!todo.empty()) {
-        const Quarter q = todo.back();
-        todo.pop_back();
-        if (!box.contains(q.col, q.row) || !seen.insert(q).second) continue;
-        todo.push_back({q.col, q.row, (q.side + 1) % 4});
-        todo.push_back({q.col, q.row, (q.side + 3) % 4});
-        todo.push_back({q.col + kStep[q.side].x(), q.row + kStep[q.side].y(), (q.side + 2) % 4});
-    }
-    return int(seen.size()) != box.width() * box.height() * 4;
-}
 } // namespace
 
-QString figureFault(const Quarters& region, const Pieces& pieces) {
-    Quarters covered;
-    for (int p = 0; p < 7; ++p) {
-        if (distances(pieces[size_t(p)]) != distances(pieceCorners(p)))
+int eighths(const Parts& parts) {
+    int sum = 0;
+    for (const Part& part : parts)
+        sum += int(part.region.size()) * (part.turned ? 1 : 2);
+    return sum;
+}
+
+QString figureFault(const Pieces& pieces) {
+    for (size_t p = 0; p < 7; ++p) {
+        if (distances(pieces[p]) != distances(straightOutline(int(p))))
             return QStringLiteral("la pieza %1 no tiene su forma").arg(p);
-        const Quarters inside = quartersInside(pieces[size_t(p)]);
-        covered.insert(covered.end(), inside.begin(), inside.end());
+        for (size_t q = 0; q < p; ++q)
+            if (overlapping(pieces[p], pieces[q])) return QStringLiteral("dos piezas se solapan");
     }
-    std::sort(covered.begin(), covered.end());
-    if (std::adjacent_find(covered.begin(), covered.end()) != covered.end())
-        return QStringLiteral("dos piezas se solapan");
-    if (covered != region) return QStringLiteral("las piezas no cubren el dibujo");
     if (!connected(pieces)) return QStringLiteral("hay piezas sueltas");
-    const QRect box = boundsOf(pieces);
-    if (hasHole(region, box)) return QStringLiteral("tiene un agujero");
+    const QRectF box = boundsOf(pieces);
     if (std::max(box.width(), box.height()) * kUnitPixels > kBoxPixels - 2 * kMarginPixels)
-        return QStringLiteral("no cabe en el recuadro: %1 x %2").arg(box.width()).arg(box.height());
+        return QStringLiteral("no cabe en el recuadro: %1 x %2")
+            .arg(box.width(), 0, 'f', 2)
+            .arg(box.height(), 0, 'f', 2);
     return {};
 }
 
@@ -105,11 +125,12 @@ QString nameFault(const QString& name) {
                                         : QStringLiteral("el nombre «%1» no vale").arg(name);
 }
 
-QByteArray silhouetteKey(const Quarters& region) {
+QByteArray silhouetteKey(const Parts& parts) {
+    if (parts.size() != 1) return {};
     QByteArray best;
     for (int way = 0; way < 8; ++way) {
         Quarters moved;
-        for (Quarter q : region) {
+        for (Quarter q : parts[0].region) {
             if (way & 4) q.col = -q.col - 1, q.side = (4 - q.side) % 4; // mirror left to right
             for (int turn = 0; turn < (way & 3); ++turn)
                 q = {-q.row - 1, q.col, (q.side + 1) % 4};
@@ -121,7 +142,7 @@ QByteArray silhouetteKey(const Quarters& region) {
         for (Quarter& q : moved)
             q.col -= minCol, q.row -= minRow;
         std::sort(moved.begin(), moved.end());
-        QByteArray key;
+        QByteArray key(1, parts[0].turned ? 't' : 's');
         for (const Quarter& q : moved)
             key.append(char(q.col)).append(char(q.row)).append(char(q.side));
         if (best.isEmpty() || key < best) best = key;
@@ -130,17 +151,17 @@ QByteArray silhouetteKey(const Quarters& region) {
 }
 
 void toPreview(const Pieces& pieces, double VertexCopy[8][5][3]) {
-    const QRect box = boundsOf(pieces);
-    const QPoint origin =
-        (QPoint(kBoxPixels, kBoxPixels) - QPoint(box.width(), box.height()) * kUnitPixels) / 2 -
-        box.topLeft() * kUnitPixels;
+    const QRectF box = boundsOf(pieces);
+    // Whole pixels: a figure of the straight grid keeps every corner on one.
+    const QPointF origin(
+        std::floor((kBoxPixels - box.width() * kUnitPixels) / 2 - box.left() * kUnitPixels),
+        std::floor((kBoxPixels - box.height() * kUnitPixels) / 2 - box.top() * kUnitPixels));
     for (int p = 0; p < 7; ++p) {
-        const Corners& corners = pieces[size_t(p)];
+        const Outline& corners = pieces[size_t(p)];
         for (int v = 1; v <= 4; ++v) {
-            const QPoint at =
-                origin + corners[size_t(std::min(v, int(corners.size())) - 1)] * kUnitPixels;
-            VertexCopy[p][v][1] = at.x();
-            VertexCopy[p][v][2] = at.y();
+            const ExactPoint& at = corners[size_t(std::min(v, int(corners.size())) - 1)];
+            VertexCopy[p][v][1] = origin.x() + at.x.value() * kUnitPixels;
+            VertexCopy[p][v][2] = origin.y() + at.y.value() * kUnitPixels;
         }
     }
 }

@@ -8,7 +8,7 @@
 // One figure as drawn in the figures file: its name and the quarters it fills.
 struct Drawing {
     QString name;
-    Quarters region;
+    Parts parts;
     int line = 0; // where its name stands in the file
 };
 
@@ -24,7 +24,18 @@ struct Drawing {
 // parallelogram turned over (◢#◤):
 //   large  .◢◣.   medium  #◤   small  ◢◣   square  ◢◣   parallelogram  ◥#◣
 //          ◢##◣           ◤.                    ◥◤
+// A figure is one part on the straight grid unless a line
+//   @ X Y     (the next lines draw a part on the straight grid)
+//   @45 X Y   (the next lines draw a part on the turned grid)
+// starts another part, whose top-left grid point lies at X, Y: whole
+// straight units, plus or minus whole turned steps (√2/2 units) marked "s",
+// as in 3, -2, 2s, 3+2s, 1-s. The first part's top-left point is 0, 0. On the
+// turned grid the same characters draw the pieces turned by 45 degrees:
+//   large  ◣...   medium  .◢◣.   small  ◣.   square  ##   parallelogram  ◥#◣.
+//          #◣..           ◢##◣          #◣           ##                  .◥#◣
+//          ##◣.
+//          ###◣
 // Lines starting with ";" are comments, and so is everything after a
 // figure's drawing up to the next name. False with *error set on a
-// character that draws nothing known.
+// character that draws nothing known or a place it cannot read.
 bool readFigureDrawings(const QString& path, std::vector<Drawing>* drawings, QString* error);

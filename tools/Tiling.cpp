@@ -13,12 +13,12 @@ struct Shape {
     Quarters quarters;
 };
 
-// The kinds of piece with how many of each there are and where they go in
-// the catalogue's piece order.
+// The kinds of piece with how many of each there are, where they go in the
+// catalogue's piece order, and how they can lie on each grid.
 struct Kind {
     int first;
     int count;
-    std::vector<Shape> shapes;
+    std::array<std::vector<Shape>, 2> shapes; // straight, turned
     int used = 0;
 };
 
@@ -34,10 +34,10 @@ Shape shapeOf(Corners corners) {
 }
 
 // The four quarter turns of the piece and of its mirror image, each once.
-std::vector<Shape> shapesOf(int piece) {
+std::vector<Shape> shapesOf(int piece, bool turned) {
     std::vector<Shape> shapes;
     for (bool mirrored : {false, true}) {
-        Corners corners = pieceCorners(piece);
+        Corners corners = pieceCorners(piece, turned);
         if (mirrored)
             for (QPoint& c : corners)
                 c.setX(-c.x());
@@ -54,95 +54,123 @@ std::vector<Shape> shapesOf(int piece) {
     return shapes;
 }
 
-// Exact cover of the region's quarters: the first quarter not yet covered is
+// Where a part's quarters are kept in the tiler's one table of states.
+struct Grid {
+    size_t base = 0;
+    int cols = 0;
+    int rows = 0;
+};
+
+// Exact cover of the parts' quarters: the first quarter not yet covered is
 // the first quarter of whichever piece covers it, so only shapes starting
 // with that quarter are tried there.
 class Tiler {
   public:
-    explicit Tiler(const Quarters& region) : region_(region) {
-        for (const Quarter& q : region) {
-            cols_ = std::max(cols_, q.col + 1);
-            rows_ = std::max(rows_, q.row + 1);
+    explicit Tiler(const Parts& parts) : parts_(parts) {
+        for (const Part& part : parts) {
+            Grid grid{state_.size()};
+            for (const Quarter& q : part.region) {
+                grid.cols = std::max(grid.cols, q.col + 1);
+                grid.rows = std::max(grid.rows, q.row + 1);
+            }
+            grids_.push_back(grid);
+            state_.resize(grid.base + size_t(grid.cols * grid.rows * 4), kOutside);
+            for (const Quarter& q : part.region)
+                state_[index(grid, q)] = kFree;
         }
-        state_.assign(size_t(cols_ * rows_ * 4), kOutside);
-        for (const Quarter& q : region)
-            state_[index(q)] = kFree;
         for (int p : {0, 2, 4, 5, 6})
-            kinds_.push_back({p, p < 4 ? 2 : 1, shapesOf(p)});
+            kinds_.push_back({p, p < 4 ? 2 : 1, {shapesOf(p, false), shapesOf(p, true)}});
     }
 
     bool solve(Pieces* pieces) {
-        const auto next = std::find_if(region_.begin(), region_.end(),
-                                       [&](const Quarter& q) { return state_[index(q)] == kFree; });
-        if (next == region_.end()) {
-            *pieces = placed_;
-            return std::all_of(pieces->begin(), pieces->end(),
-                               [](const Corners& c) { return !c.empty(); });
+        for (size_t k = 0; k < parts_.size(); ++k)
+            for (const Quarter& q : parts_[k].region)
+                if (state_[index(grids_[k], q)] == kFree) return cover(k, q, pieces);
+        for (int p = 0; p < 7; ++p) {
+            if (placed_[size_t(p)].empty()) return false;
+            (*pieces)[size_t(p)].clear();
+            for (const QPoint& c : placed_[size_t(p)])
+                (*pieces)[size_t(p)].push_back(figurePoint(parts_[partOf_[size_t(p)]], c));
         }
-        for (Kind& kind : kinds_) {
-            if (kind.count == 0) continue;
-            for (const Shape& shape : kind.shapes)
-                if (shape.quarters.front().side == next->side &&
-                    place(kind, shape, {next->col, next->row}, pieces))
-                    return true;
-        }
-        return false;
+        return true;
     }
 
   private:
     static constexpr char kOutside = 0, kFree = 1, kCovered = 2;
 
-    size_t index(const Quarter& q) const { return size_t((q.row * cols_ + q.col) * 4 + q.side); }
-
-    char at(Quarter q, QPoint shift) const {
-        q.col += shift.x(), q.row += shift.y();
-        if (q.col < 0 || q.row < 0 || q.col >= cols_ || q.row >= rows_) return kOutside;
-        return state_[index(q)];
+    static size_t index(const Grid& grid, const Quarter& q) {
+        return grid.base + size_t((q.row * grid.cols + q.col) * 4 + q.side);
     }
 
-    void mark(const Shape& shape, QPoint shift, char value) {
+    char at(const Grid& grid, Quarter q, QPoint shift) const {
+        q.col += shift.x(), q.row += shift.y();
+        if (q.col < 0 || q.row < 0 || q.col >= grid.cols || q.row >= grid.rows) return kOutside;
+        return state_[index(grid, q)];
+    }
+
+    void mark(const Grid& grid, const Shape& shape, QPoint shift, char value) {
         for (Quarter q : shape.quarters) {
             q.col += shift.x(), q.row += shift.y();
-            state_[index(q)] = value;
+            state_[index(grid, q)] = value;
         }
     }
 
-    bool place(Kind& kind, const Shape& shape, QPoint shift, Pieces* pieces) {
-        for (const Quarter& q : shape.quarters)
-            if (at(q, shift) != kFree) return false;
-        Corners& slot = placed_[size_t(kind.first + kind.used)];
-        slot = shape.corners;
-        for (QPoint& c : slot)
-            c += shift;
-        mark(shape, shift, kCovered);
-        --kind.count, ++kind.used;
-        if (solve(pieces)) return true;
-        ++kind.count, --kind.used;
-        mark(shape, shift, kFree);
-        slot.clear();
+    bool cover(size_t part, const Quarter& next, Pieces* pieces) {
+        for (Kind& kind : kinds_) {
+            if (kind.count == 0) continue;
+            for (const Shape& shape : kind.shapes[parts_[part].turned])
+                if (shape.quarters.front().side == next.side &&
+                    place(kind, shape, part, {next.col, next.row}, pieces))
+                    return true;
+        }
         return false;
     }
 
-    const Quarters& region_;
-    int cols_ = 0;
-    int rows_ = 0;
+    bool place(Kind& kind, const Shape& shape, size_t part, QPoint shift, Pieces* pieces) {
+        const Grid& grid = grids_[part];
+        for (const Quarter& q : shape.quarters)
+            if (at(grid, q, shift) != kFree) return false;
+        const size_t slot = size_t(kind.first + kind.used);
+        placed_[slot] = shape.corners;
+        for (QPoint& c : placed_[slot])
+            c += shift;
+        partOf_[slot] = part;
+        mark(grid, shape, shift, kCovered);
+        --kind.count, ++kind.used;
+        if (solve(pieces)) return true;
+        ++kind.count, --kind.used;
+        mark(grid, shape, shift, kFree);
+        placed_[slot].clear();
+        return false;
+    }
+
+    const Parts& parts_;
+    std::vector<Grid> grids_;
     std::vector<char> state_;
     std::vector<Kind> kinds_;
-    Pieces placed_;
+    std::array<Corners, 7> placed_;
+    std::array<size_t, 7> partOf_{};
 };
 
 } // namespace
 
-Corners pieceCorners(int piece) {
+Corners pieceCorners(int piece, bool turned) {
+    Corners corners;
     switch (piece) {
     case 0:
-    case 1: return {{2, 2}, {0, 0}, {4, 0}};
+    case 1: corners = {{2, 2}, {0, 0}, {4, 0}}; break;
     case 2:
-    case 3: return {{1, 1}, {0, 0}, {2, 0}};
-    case 4: return {{1, 0}, {2, 1}, {1, 2}, {0, 1}};
-    case 5: return {{0, 0}, {2, 0}, {3, 1}, {1, 1}};
-    default: return {{0, 0}, {2, 0}, {0, 2}};
+    case 3: corners = {{1, 1}, {0, 0}, {2, 0}}; break;
+    case 4: corners = {{1, 0}, {2, 1}, {1, 2}, {0, 1}}; break;
+    case 5: corners = {{0, 0}, {2, 0}, {3, 1}, {1, 1}}; break;
+    default: corners = {{0, 0}, {2, 0}, {0, 2}};
     }
+    // Turned by 45 degrees and grown by √2, which the turned grid's smaller
+    // cells take back.
+    if (turned)
+        for (QPoint& c : corners)
+            c = QPoint(c.x() - c.y(), c.x() + c.y());
+    return corners;
 }
 
 Quarters quartersInside(const Corners& polygon) {
@@ -168,6 +196,15 @@ Quarters quartersInside(const Corners& polygon) {
     return inside;
 }
 
-bool tile(const Quarters& region, Pieces* pieces) {
-    return !region.empty() && Tiler(region).solve(pieces);
+ExactPoint figurePoint(const Part& part, QPoint corner) {
+    // A straight cell is two halves of a unit wide, a turned one √2 halves.
+    const ExactPoint step = part.turned ? ExactPoint{{0, corner.x()}, {0, corner.y()}}
+                                        : ExactPoint{{2 * corner.x(), 0}, {2 * corner.y(), 0}};
+    return part.origin + step;
+}
+
+bool tile(const Parts& parts, Pieces* pieces) {
+    const bool empty = std::all_of(parts.begin(), parts.end(),
+                                   [](const Part& part) { return part.region.empty(); });
+    return !empty && Tiler(parts).solve(pieces);
 }

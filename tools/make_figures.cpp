@@ -6,8 +6,9 @@
 //   sietari_make_figures FIGURES_FILE NEW_CATALOGUE [NEW_SHEET.png]
 //
 // Each drawing is filled with the seven pieces by a small exact-cover search
-// on the lattice, checked, and converted to preview pixels only when written,
-// so pieces that meet share identical numbers and the silhouette has no seams.
+// on its grids, checked in exact numbers, and converted to preview pixels only
+// when written, so pieces that meet share identical numbers; the preview is
+// then cut as the game cuts it and checked for holes, seams and near-twins.
 // Nothing is written unless every figure passes. The tool only ever creates
 // new files: a catalogue beside a player's game may hold figures the player
 // added, and nothing here may write over it.
@@ -15,6 +16,8 @@
 #include "ContactSheet.h"
 #include "FigureChecks.h"
 #include "FigureDrawings.h"
+#include "NearTwins.h"
+#include "PreviewChecks.h"
 
 #include "catalogue/CatalogueFile.h"
 
@@ -23,39 +26,51 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMap>
+#include <QSet>
 #include <cstdio>
 
 namespace {
 
+// Why the drawing makes no figure, or an empty text; *pieces filled when it does.
+QString drawingFault(const Drawing& drawing, Pieces* pieces) {
+    const int drawn = eighths(drawing.parts);
+    if (drawn != kFigureEighths)
+        return QStringLiteral("dibuja %1 octavos de unidad y las piezas cubren %2")
+            .arg(drawn)
+            .arg(kFigureEighths);
+    if (!tile(drawing.parts, pieces)) return QStringLiteral("las siete piezas no llenan el dibujo");
+    return figureFault(*pieces);
+}
+
 // The record of every drawing, in file order, or the reasons there is none.
 QByteArray buildCatalogue(const std::vector<Drawing>& drawings, QStringList* faults) {
     QByteArray catalogue;
-    QMap<QString, QString> names;
+    QSet<QString> names;
     QMap<QByteArray, QString> silhouettes;
+    NearTwins nearTwins;
     for (const Drawing& drawing : drawings) {
-        auto fault = [&](const QString& why) {
-            *faults << QStringLiteral("línea %1, %2: %3").arg(drawing.line).arg(drawing.name, why);
-        };
         Pieces pieces;
         QString why = nameFault(drawing.name);
         if (names.contains(drawing.name)) why = QStringLiteral("el nombre está repetido");
-        if (why.isEmpty() && drawing.region.size() != 64)
-            why = QStringLiteral("dibuja %1 cuartos de celda y las piezas cubren 64")
-                      .arg(drawing.region.size());
-        if (why.isEmpty() && !tile(drawing.region, &pieces))
-            why = QStringLiteral("las siete piezas no llenan el dibujo");
-        if (why.isEmpty()) why = figureFault(drawing.region, pieces);
-        const QByteArray key = silhouetteKey(drawing.region);
+        if (why.isEmpty()) why = drawingFault(drawing, &pieces);
+        const QByteArray key = silhouetteKey(drawing.parts);
         if (why.isEmpty() && silhouettes.contains(key))
             why = QStringLiteral("la misma silueta que %1").arg(silhouettes[key]);
+        QByteArray record;
+        if (why.isEmpty()) {
+            double VertexCopy[8][5][3] = {};
+            toPreview(pieces, VertexCopy);
+            record = buildFigureRecord(drawing.name, VertexCopy);
+            why = previewFault(previewSilhouette(CatalogueFields(record), 0));
+        }
+        if (why.isEmpty()) why = nearTwins.add(drawing.name, pieces);
         if (!why.isEmpty()) {
-            fault(why);
+            *faults << QStringLiteral("línea %1, %2: %3").arg(drawing.line).arg(drawing.name, why);
             continue;
         }
-        names[drawing.name] = silhouettes[key] = drawing.name;
-        double VertexCopy[8][5][3] = {};
-        toPreview(pieces, VertexCopy);
-        catalogue += buildFigureRecord(drawing.name, VertexCopy);
+        names << drawing.name;
+        if (!key.isEmpty()) silhouettes[key] = drawing.name;
+        catalogue += record;
     }
     return catalogue;
 }
