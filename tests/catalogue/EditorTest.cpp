@@ -55,12 +55,9 @@ static void leaveLockOfKilledGame(const QString& path) {
 static void placeBrokenLock(const QStringList& given, const QString& lock) {
     if (given.contains("killed")) leaveLockOfKilledGame(lock);
     if (given.contains("lockfolder")) QVERIFY(QDir().mkdir(lock));
-    for (const char* kind : {"emptylock", "garbagelock"}) {
-        QFile broken(lock);
-        if (given.contains(kind))
-            QVERIFY(broken.open(QIODevice::WriteOnly) &&
-                    broken.write(kind[0] == 'g' ? "\xff\xfe garbage\n\n\n" : "") >= 0);
-    }
+    QFile garbage(lock);
+    if (given.contains("garbagelock"))
+        QVERIFY(garbage.open(QIODevice::WriteOnly) && garbage.write("\xff\xfe\n\n\n") == 5);
 }
 
 // The marks of the editor, each true where it shows the editor on.
@@ -80,7 +77,7 @@ class EditorTest : public QObject {
     // read-only (ro) or only the folder (rofolder), a file
     // size limit of half a record (limit) or of nothing (limit0), the disk's
     // flush failing (fsync), a lock held by another game (live), left by a killed one
-    // (killed), empty, garbage or a folder in its place, a file where the own folder
+    // (killed), garbage or a folder in its place, a file where the own folder
     // goes (ownfile), an empty own file (ownempty), a catalogue whose last line is lost
     // (short), the name saved by another game after this one read the catalogue
     // (taken). Then the names typed in turn, the words of each message after the
@@ -117,7 +114,6 @@ class EditorTest : public QObject {
             << "fsync" << L{"X"} << L{"error de lectura o escritura"} << B() << "";
         QTest::newRow("another game saving") << "live" << L{"X"} << L{"Otra copia"} << B() << "";
         QTest::newRow("a killed game's lock") << "killed" << L{"X"} << L{} << B("X") << "program";
-        QTest::newRow("an empty lock") << "emptylock" << L{"X"} << L{} << B("X") << "program";
         QTest::newRow("a garbage lock") << "garbagelock" << L{"X"} << L{} << B("X") << "program";
         QTest::newRow("a folder for the lock")
             << "lockfolder" << L{"X"} << L{"hay una carpeta"} << B() << "";
