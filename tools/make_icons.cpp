@@ -19,6 +19,10 @@ namespace {
 constexpr BgrColour kEdge = kBlack; // the board's colour parts the pieces
 constexpr int kSizes[] = {16, 22, 32, 48, 64, 128, 256};
 constexpr int kSvgSize = 256;
+// Below 32 pixels a whole pixel of edge round every piece would take a third
+// of the icon; half a pixel, blended into the colours, still parts them.
+constexpr int kFullEdgeFrom = 32;
+constexpr qreal kSmallEdge = 0.5;
 
 // The square of pieces inside an icon of `size` pixels, with a small margin
 // that also keeps the edge lines wholly inside.
@@ -37,7 +41,7 @@ bool writePng(const QString& folder, int size) {
     QImage image(size, size, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     QPainter painter(&image);
-    paintTangramSquare(painter, squareIn(size), kEdge);
+    paintTangramSquare(painter, squareIn(size), kEdge, size < kFullEdgeFrom ? kSmallEdge : 1);
     painter.end();
     return image.save(themeFile(folder, QStringLiteral("%1x%1").arg(size), QStringLiteral("png")));
 }

@@ -8,7 +8,9 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QListWidget>
+#include <algorithm>
 
 // Selecting by code shows the figure even when its entry is selected already;
 // a new entry shows its figure through the list's currentRowChanged.
@@ -16,6 +18,23 @@ void Form1::selectFigure(int row) {
     const int before = List1->currentRow();
     List1->setCurrentRow(row);
     if (List1->currentRow() == before) List1_Click();
+}
+
+// A browsing key shows the name it leads to as a click on that name would; a
+// page is the names the list shows at once. Not while a mouse button is held,
+// nor while the editor keeps the list disabled; a key that leads nowhere new
+// (Up on the first name, End on the last) leaves the revealed hints alone.
+void Form1::browseFigures(int key) {
+    const int last = List1->count() - 1;
+    if (!List1->isEnabled() || last < 0 || QGuiApplication::mouseButtons() != Qt::NoButton) return;
+    const int row = List1->currentRow();
+    const int page =
+        std::max(1, List1->viewport()->height() / std::max(1, List1->sizeHintForRow(0)));
+    const QMap<int, int> target{
+        {Qt::Key_Up, row - 1},          {Qt::Key_Down, row + 1}, {Qt::Key_PageUp, row - page},
+        {Qt::Key_PageDown, row + page}, {Qt::Key_Home, 0},       {Qt::Key_End, last}};
+    const int to = std::clamp(target.value(key, row), 0, last);
+    if (to != row) selectFigure(to);
 }
 
 // Shows the highlighted entry's record, found through the row's index: a

@@ -124,6 +124,7 @@ class Form1 : public QMainWindow {
     void MnuSolucion_Click();
     void MnuReset_Click();
     void selectFigure(int row);
+    void browseFigures(int key);
     void MnuPunto_Click();
     void MnuCarPos_Click();
     void MnuEdit_Click();
@@ -140,6 +141,7 @@ class Form1 : public QMainWindow {
     void buildControls();
     void buildMenus();
     void connectHandlers();
+    void connectWindowKeys();
     using MouseHandler = void (Form1::*)(int, int, int, float, float);
     InputForwarder* forwardMouse(QWidget* control, int index, MouseHandler down, MouseHandler move,
                                  MouseHandler up);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/FormTallacor.h"
 
+#include "ui/Centring.h"
 #include "ui/Platform.h"
 #include "ui/ProjectAddresses.h"
 #include "ui/TangramArt.h"
@@ -68,6 +69,7 @@ FormTallacor::FormTallacor(QWidget* mainWindow, Platform& platform)
     setAutoFillBackground(true);
     setMouseTracking(true);
     buildControls();
+    centreOnPointerScreen(this);
 }
 
 void FormTallacor::buildControls() {

@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QListWidget>
+#include <QShortcut>
 
 // Every control hands its events to the window's handler for it, with the
 // index of the control in its array.
@@ -58,6 +59,19 @@ void Form1::connectHandlers() {
     connect(MnuGuardar, &QAction::triggered, this, &Form1::MnuGuardar_Click);
     connect(MnuComo, &QAction::triggered, this, &Form1::MnuComo_Click);
     connect(MnuAbout, &QAction::triggered, this, &Form1::MnuAbout_Click);
+    connectWindowKeys();
+}
+
+// Keys of the whole window, whichever control holds the focus: Ctrl+Q ends the
+// game as closing the window does, and the browsing keys move through the
+// figure list, which never takes the focus itself.
+void Form1::connectWindowKeys() {
+    connect(new QShortcut(Qt::CTRL | Qt::Key_Q, this), &QShortcut::activated, this,
+            &QWidget::close);
+    for (const int key :
+         {Qt::Key_Up, Qt::Key_Down, Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Home, Qt::Key_End})
+        connect(new QShortcut(key, this), &QShortcut::activated, this,
+                [this, key] { browseFigures(key); });
 }
 
 InputForwarder* Form1::forwardMouse(QWidget* control, int index, MouseHandler down,

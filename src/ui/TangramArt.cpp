@@ -18,7 +18,7 @@ QVector<TangramPiece> tangramSquare() {
     };
 }
 
-void paintTangramSquare(QPainter& painter, const QRectF& target, BgrColour edge) {
+void paintTangramSquare(QPainter& painter, const QRectF& target, BgrColour edge, qreal thinnest) {
     const qreal side = std::min(target.width(), target.height());
     const QPointF origin = target.center() - QPointF(side, side) / 2;
     painter.save();
@@ -27,7 +27,7 @@ void paintTangramSquare(QPainter& painter, const QRectF& target, BgrColour edge)
     painter.scale(side, side);
     QPen pen(toQColor(edge));
     pen.setCosmetic(true);
-    pen.setWidthF(std::max<qreal>(1, side / 64));
+    pen.setWidthF(std::max(thinnest, side / 64));
     pen.setJoinStyle(Qt::MiterJoin);
     painter.setPen(pen);
     for (const TangramPiece& piece : tangramSquare()) {

@@ -20,5 +20,7 @@ struct TangramPiece {
 QVector<TangramPiece> tangramSquare();
 
 // Paints the square of pieces into `target`, kept square and centred, each
-// piece edged in `edge` so that pieces of one colour stay apart.
-void paintTangramSquare(QPainter& painter, const QRectF& target, BgrColour edge);
+// piece edged in `edge` so that pieces of one colour stay apart. The edge is a
+// 64th of the side, and never thinner than `thinnest` pixels.
+void paintTangramSquare(QPainter& painter, const QRectF& target, BgrColour edge,
+                        qreal thinnest = 1);

@@ -74,7 +74,19 @@ void OutlineShape::resizeEvent(QResizeEvent*) {
 // then never asks the frame to paint.
 void OutlineShape::maskToOutline() {
     const int w = std::max(width_, 1);
+    const QRegion before = mask();
     setMask(QRegion(rect()).subtracted(QRegion(rect().adjusted(w, w, -w, -w))));
+    if (isVisible()) repaintGivenUp(before.subtracted(mask()));
+}
+
+// What a narrower outline gives up belongs to the opaque board below it, and
+// Qt leaves an opaque widget to repaint itself without telling it to.
+void OutlineShape::repaintGivenUp(const QRegion& givenUp) {
+    if (givenUp.isEmpty() || !parentWidget()) return;
+    const QRegion inParent = givenUp.translated(pos());
+    for (QWidget* sibling : parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (sibling != this && sibling->isVisible() && sibling->autoFillBackground())
+            sibling->update(inParent.translated(-sibling->pos()));
 }
 
 void OutlineShape::paintEvent(QPaintEvent*) {

@@ -55,6 +55,7 @@ class OutlineShape : public QWidget {
 
   private:
     void maskToOutline();
+    void repaintGivenUp(const QRegion& givenUp);
 
     BgrColour colour_;
     int width_;

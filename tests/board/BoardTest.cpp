@@ -44,6 +44,7 @@ class BoardTest : public QObject {
         QTest::newRow("hints") << "h h s s h n";
         QTest::newRow("silhouette and group") << "f g d5 t2 f t5 r";
         QTest::newRow("boxes, then Todas") << "b1 b2 a";
+        QTest::newRow("editor on and off") << "e d4 e";
     }
     void play() {
         QFETCH(QString, steps);

@@ -87,6 +87,7 @@ check "the main window waits for the about window" [ -z "$(window "Sietari 2.0")
 xdotool mousemove --window "$(window "Acerca de Sietari")" 100 380 click 1
 await window "Sietari 2.0" || fail "no main window after the about window closed"
 eval "$(xdotool getwindowgeometry --shell "$(window "Sietari 2.0")")"
+check "its class the desktop entry's, centred on the screen" [ "$(xdotool search --onlyvisible --class "^$(sed -n 's/^StartupWMClass=//p' "$share/applications/org.example.sietari.desktop")\$")" = "$(window "Sietari 2.0")" -a $((X + WIDTH / 2)),$((Y + HEIGHT / 2)) = 512,384 ]
 Y=$((Y + HEIGHT - 453)) # the client area lies under the menu bar
 
 shot end_to_end_start.png

@@ -69,6 +69,7 @@ class RobustnessTest : public QObject {
                                       FakePlatform::figureRecord("B"));
         QVERIFY(board.load(true));
         const QList<QAction*> commands = form.findChildren<QAction*>(); // menus' commands
+        const QList<int> browse{Qt::Key_H, Qt::Key_V, Qt::Key_Up, Qt::Key_PageDown, Qt::Key_End};
         QWidget* const areas[] = {form.Label1[0], form.Label1[1], form.List1, form.Frame1[3]};
         const auto somewhere = [&] { // the board, the preview, the names or the panel
             QWidget* area = areas[chance(4)];
@@ -77,9 +78,9 @@ class RobustnessTest : public QObject {
         };
         const std::function<void()> event = [&] {
             switch (chance(8)) {
-            case 0: // H or V, down or up
+            case 0: // H, V or a key that browses the names, down or up
                 return QTest::keyEvent(QTest::KeyAction(chance(2)), form.windowHandle(),
-                                       chance(2) ? Qt::Key_H : Qt::Key_V);
+                                       Qt::Key(browse[chance(int(browse.size()))]));
             case 1: return QTest::mouseClick(form.Check2[chance(7)], Qt::LeftButton);
             case 2: return QTest::mouseClick(form.Command3, Qt::LeftButton);
             case 3: return commands[chance(int(commands.size()))]->trigger();
