@@ -7,14 +7,16 @@
 # (all its threads) plus the X server, and Sietari's over gtans's; then the
 # medians of those paired ratios, with the load average before and after.
 #
-# Usage: bench/drag_vs_gtans.sh [path-to-sietari]   (default build/sietari)
+# Usage: bench/drag_vs_gtans.sh [sietari...]   (default build/sietari)
+#   Several builds of Sietari are measured in the same rounds, each against
+#   the same gtans, to compare a change with what came before it.
 #   BENCH_ROUNDS (7) and BENCH_MOVES (1000) make the run shorter or longer;
 #   GTANS names the gtans program (default: gtans on the PATH, or /usr/games/gtans).
 # Installs nothing: without gtans it says how to get it and exits with 77
 # (what CTest counts as skipped).
 set -euo pipefail
 
-readonly GAME=${1:-build/sietari}
+(($#)) || set -- build/sietari
 readonly ROUNDS=${BENCH_ROUNDS:-7}
 readonly MOVES=${BENCH_MOVES:-1000}
 readonly PAUSE=0.008 # seconds between moves: about 125 a second
@@ -28,49 +30,67 @@ source "$(dirname "$0")/xvfb.sh"
 
 echo "load average before: $(cut -d' ' -f1-3 /proc/loadavg)"
 start_xvfb
-start_game "$GAME"
-SIETARI_PID=$GAME_PID
-# gtans beside it, with a home of its own (it keeps its state there).
+GTANS_PID='' PIDS=()
+stop_games() {
+    local pid
+    for pid in "$GTANS_PID" "${PIDS[@]}"; do end "$pid"; done
+    stop_all
+}
+trap stop_games EXIT
+# gtans (500 pixels wide) at the top left, with a home of its own (it keeps
+# its state there), and every Sietari in the next free cell of a grid of
+# 640 x 500 pixels; there is no window manager to place them.
 HOME="$PRIVATE_DIR/home" "$GTANS" >"$PRIVATE_DIR/gtans.log" 2>&1 &
 GTANS_PID=$!
-stop_gtans() { end "$GTANS_PID"; stop_all; }
-trap stop_gtans EXIT
 for _ in $(seq 500); do
-    GTANS_WINDOW=$(xdotool search --onlyvisible --name '^gTans$' 2>/dev/null | head -n 1) || true
-    [ -n "$GTANS_WINDOW" ] && break
+    window=$(xdotool search --all --onlyvisible --pid "$GTANS_PID" --name '^gTans$' 2>/dev/null | head -n 1) || true
+    [ -n "$window" ] && break
     sleep 0.01
 done
-[ -n "$GTANS_WINDOW" ] || { echo "gtans's window never appeared" >&2; exit 1; }
-# Side by side, without a window manager: gtans (500 pixels wide) on the left.
-xdotool windowmove "$GTANS_WINDOW" 0 0 windowmove "$WINDOW" 520 0
-sleep 1
-eval "$(xdotool getwindowgeometry --shell "$WINDOW" | grep -E '^(X|Y|HEIGHT)=')"
+[ -n "$window" ] || { echo "gtans's window never appeared" >&2; exit 1; }
+xdotool windowmove "$window" 0 0
 # A point inside each game's large triangle: gtans's at the top left of its
-# board, Sietari's the magenta one at the bottom of its client area, which
-# lies under the menu bar.
-readonly GTANS_AT="35 60" SIETARI_AT="$((X + 117)) $((Y + HEIGHT - 453 + 411))"
+# board, Sietari's the magenta one at the bottom of its client area (which
+# lies under the menu bar).
+NAMES=(gtans) AT=("35 60") PIDS=("$GTANS_PID")
+for game in "$@"; do
+    start_game "$game"
+    cell=${#NAMES[@]}
+    ((cell < 6)) || { echo "at most five builds of Sietari fit on the screen" >&2; exit 1; }
+    xdotool windowmove "$WINDOW" $((640 * (cell % 3))) $((500 * (cell / 3)))
+    sleep 0.5
+    eval "$(xdotool getwindowgeometry --shell "$WINDOW" | grep -E '^(X|Y|HEIGHT)=')"
+    NAMES+=("$game") AT+=("$((X + 117)) $((Y + HEIGHT - 453 + 411))") PIDS+=("$GAME_PID")
+    GAME_PID=''
+done
+sleep 1
 
-# measure <name>: one paced drag of that game's triangle; COST_<name> set to
-# game plus X server in µs per move, and printed.
+# measure <i>: one paced drag of game i's triangle; COST[i] set to game plus
+# X server in µs per move, and printed.
+COST=()
 measure() {
-    local at pid
-    if [ "$1" = gtans ]; then at=$GTANS_AT pid=$GTANS_PID; else at=$SIETARI_AT pid=$SIETARI_PID; fi
     # shellcheck disable=SC2086 # the point is two words
-    paced_drag $at "$pid"
-    printf -v "COST_$1" '%s' $(((DRAG_NS + X_NS) / MOVES / 1000))
-    printf '  %-8s game %4d us/move  X server %4d us/move  together %4d\n' "$1" \
-        $((DRAG_NS / MOVES / 1000)) $((X_NS / MOVES / 1000)) $(((DRAG_NS + X_NS) / MOVES / 1000))
+    paced_drag ${AT[$1]} "${PIDS[$1]}"
+    COST[$1]=$(((DRAG_NS + X_NS) / MOVES / 1000))
+    printf '  %-20s game %4d us/move  X server %4d us/move  together %4d\n' "${NAMES[$1]}" \
+        $((DRAG_NS / MOVES / 1000)) $((X_NS / MOVES / 1000)) "${COST[$1]}"
 }
 
-ratios=()
+declare -A RATIOS
+order=$(seq 0 $((${#NAMES[@]} - 1)))
 for round in $(seq "$ROUNDS"); do
     echo "round $round (load $(cut -d' ' -f1 /proc/loadavg))"
-    if ((round % 2)); then measure gtans; measure sietari; else measure sietari; measure gtans; fi
-    ratios+=("$(awk -v s="$COST_sietari" -v g="$COST_gtans" 'BEGIN { printf "%.3f", s / g }')")
-    echo "  ratio    ${ratios[-1]}"
+    for i in $order; do measure "$i"; done
+    order=$(echo "$order" | tac) # the other way round next time
+    for i in $(seq $((${#NAMES[@]} - 1))); do
+        RATIOS[$i]+="$(awk -v s="${COST[$i]}" -v g="${COST[0]}" 'BEGIN { printf "%.3f", s / g }') "
+    done
 done
-kill -0 "$SIETARI_PID" "$GTANS_PID" || { echo "a game ended during the drags" >&2; exit 1; }
-median=$(printf '%s\n' "${ratios[@]}" | sort -n | awk '{ v[NR] = $1 } END {
-    print NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }')
-echo "Sietari / gtans, game + X server per move: median ratio $median of $ROUNDS rounds (${ratios[*]})"
+kill -0 "${PIDS[@]}" || { echo "a game ended during the drags" >&2; exit 1; }
+echo "game + X server per move over gtans's, median of $ROUNDS paired rounds:"
+for i in $(seq $((${#NAMES[@]} - 1))); do
+    median=$(printf '%s\n' ${RATIOS[$i]} | sort -n | awk '{ v[NR] = $1 } END {
+        print NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }')
+    echo "  ${NAMES[$i]}: ratio $median (${RATIOS[$i]% })"
+done
 echo "load average after: $(cut -d' ' -f1-3 /proc/loadavg)"

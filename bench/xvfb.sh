@@ -25,7 +25,7 @@ start_xvfb() {
     local number
     for number in $(seq 150 199); do
         [ -e "/tmp/.X${number}-lock" ] || [ -e "/tmp/.X11-unix/X${number}" ] && continue
-        Xvfb ":$number" -screen 0 1280x800x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+        Xvfb ":$number" -screen 0 1920x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
         XVFB_PID=$!
         export DISPLAY=":$number"
         for _ in $(seq 50); do
@@ -54,9 +54,9 @@ start_game() {
     WINDOW=''
     local about
     for _ in $(seq 1500); do
-        about=$(xdotool search --onlyvisible --name '^Acerca de Sietari' 2>/dev/null | head -n 1) || true
+        about=$(xdotool search --all --onlyvisible --pid "$GAME_PID" --name '^Acerca de Sietari' 2>/dev/null | head -n 1) || true
         [ -n "$about" ] && { xdotool key --window "$about" Escape 2>/dev/null || true; }
-        WINDOW=$(xdotool search --onlyvisible --name '^Sietari 2\.0$' 2>/dev/null | head -n 1) || true
+        WINDOW=$(xdotool search --all --onlyvisible --pid "$GAME_PID" --name '^Sietari 2\.0$' 2>/dev/null | head -n 1) || true
         [ -n "$WINDOW" ] && [ -z "$about" ] && return 0
         sleep 0.01
     done
@@ -69,24 +69,28 @@ stop_game() {
     GAME_PID=''
 }
 
-# CPU time of a process so far, all its threads, in nanoseconds.
-cpu_ns() { cat /proc/"$1"/task/*/schedstat | awk '{ ns += $1 } END { printf "%d\n", ns }'; }
+# CPU time of a process so far, all its threads, in nanoseconds (mawk's %d
+# stops at 2^31, about two seconds). Fails once the process is gone.
+cpu_ns() { cat /proc/"$1"/task/*/schedstat | awk '{ ns += $1 } END { printf "%.0f\n", ns }'; }
 
 # paced_drag <x> <y> <pid>: holds the left button at a screen point and moves
 # MOVES times to and fro over 40 pixels, PAUSE seconds apart; sets DRAG_NS and
 # X_NS to the CPU time the process and the X server spent meanwhile.
 paced_drag() {
-    local x=$1 y=$2 pid=$3 args=() i game0 x0
+    local x=$1 y=$2 pid=$3 args=() i game0 x0 game1 x1
     xdotool mousemove "$x" "$y"
     sleep 0.05
     xdotool mousedown 1
     for i in $(seq 0 $((MOVES - 1))); do
         args+=(mousemove $((x + (i % 40 < 20 ? i % 20 : 20 - i % 20) * 2)) "$y" sleep "$PAUSE")
     done
-    game0=$(cpu_ns "$pid") x0=$(cpu_ns "$XVFB_PID")
+    game0=$(cpu_ns "$pid")
+    x0=$(cpu_ns "$XVFB_PID")
     xdotool "${args[@]}"
     sleep 0.2
-    DRAG_NS=$(($(cpu_ns "$pid") - game0)) X_NS=$(($(cpu_ns "$XVFB_PID") - x0))
+    game1=$(cpu_ns "$pid")
+    x1=$(cpu_ns "$XVFB_PID")
+    DRAG_NS=$((game1 - game0)) X_NS=$((x1 - x0))
     xdotool mouseup 1
     sleep 0.3
 }
