@@ -9,7 +9,7 @@
 set -euo pipefail
 
 readonly GAME=${1:-build/sietari}
-readonly MOVES=1000
+readonly MOVES=${BENCH_MOVES:-1000} # fewer for a quick check
 readonly PAUSE=0.008 # seconds between moves: about 125 a second
 source "$(dirname "$0")/xvfb.sh"
 
@@ -21,24 +21,11 @@ readonly CX=$X CY=$((Y + HEIGHT - 453)) # the client area lies under the menu ba
 
 to() { xdotool mousemove $((CX + $1)) $((CY + $2)); sleep 0.05; }
 
-# drag_cost <label> <x> <y>: holds the left button at a client point and
-# moves 1,000 times to and fro, then prints the CPU time per move.
+# drag_cost <label> <x> <y>: a paced drag from a client point, its CPU time per move.
 drag_cost() {
-    local label=$1 x=$2 y=$3 args=() i game0 x0 game1 x1 hz
-    to "$x" "$y"
-    xdotool mousedown 1
-    for i in $(seq 0 $((MOVES - 1))); do
-        args+=(mousemove $((CX + x + (i % 40 < 20 ? i % 20 : 20 - i % 20) * 2)) $((CY + y)) sleep "$PAUSE")
-    done
-    game0=$(ticks "$GAME_PID") x0=$(ticks "$XVFB_PID")
-    xdotool "${args[@]}"
-    sleep 0.2
-    game1=$(ticks "$GAME_PID") x1=$(ticks "$XVFB_PID")
-    xdotool mouseup 1
-    sleep 0.3
-    hz=$(getconf CLK_TCK)
-    awk -v l="$label" -v g=$((game1 - game0)) -v s=$((x1 - x0)) -v hz="$hz" -v n="$MOVES" \
-        'BEGIN { printf "%-16s game %6.0f us/move   X server %6.0f us/move   together %6.0f\n", l, g * 1e6 / hz / n, s * 1e6 / hz / n, (g + s) * 1e6 / hz / n }'
+    paced_drag $((CX + $2)) $((CY + $3)) "$GAME_PID"
+    awk -v l="$1" -v g="$DRAG_NS" -v s="$X_NS" -v n="$MOVES" \
+        'BEGIN { printf "%-16s game %6.0f us/move   X server %6.0f us/move   together %6.0f\n", l, g / 1e3 / n, s / 1e3 / n, (g + s) / 1e3 / n }'
 }
 
 drag_cost "one piece" 307 392

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "geometry/PolygonRegion.h"
 #include "model/Module1.h"
 
 #include <QPolygon>
@@ -56,7 +57,7 @@ QPolygon clippedPolygon(const std::vector<RegionPoint>& points, const QRect& but
 }
 
 QRegion polygonRegion(const std::vector<RegionPoint>& points, const QRect& button) {
-    const QRegion region(clippedPolygon(points, button), Qt::OddEvenFill);
+    const QRegion region = evenOddRegion(clippedPolygon(points, button));
     return region.isEmpty() ? kNothing : region;
 }
 
