@@ -5,6 +5,7 @@
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDir>
+#include <QGuiApplication>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QStandardPaths>
@@ -50,6 +51,13 @@ void DesktopPlatform::seedRandomFromClock() {
 
 double DesktopPlatform::nextRandom() {
     return std::uniform_real_distribution<double>(0.0, 1.0)(generator_);
+}
+
+void DesktopPlatform::nameProgram() {
+    QCoreApplication::setApplicationName(QStringLiteral("sietari"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("2.0"));
+    // Names the installed org.example.sietari.desktop, whose icon a Wayland desktop shows.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.sietari"));
 }
 
 QString DesktopPlatform::programFolder() const {

@@ -20,6 +20,13 @@ class DesktopPlatform : public Platform {
     QString userDataFolder() const override;
     QStringList sharedDataFolders() const override;
 
+    // The program's name and version, before the application object exists.
+    // The name is the player's data folder's and, on X11, the window's class,
+    // which the desktop entry's StartupWMClass names so that docks put the
+    // window under its icon. No organisation, so the folder is
+    // ~/.local/share/sietari.
+    static void nameProgram();
+
   private:
     std::mt19937_64 generator_;
 };

@@ -8,14 +8,7 @@
 #include <QTranslator>
 
 int main(int argc, char** argv) {
-    // No organisation: the player's own figures then live in
-    // ~/.local/share/sietari, the folder the catalogue lookup tries first. On
-    // X11 the name is also the window's class, which the desktop entry's
-    // StartupWMClass names, so that docks put the window under its icon.
-    QCoreApplication::setApplicationName(QStringLiteral("sietari"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("2.0"));
-    // Names the installed org.example.sietari.desktop, whose icon a Wayland desktop shows.
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.sietari"));
+    DesktopPlatform::nameProgram();
     QApplication app(argc, argv);
 
     // The whole interface speaks Spanish, so Qt's own buttons ("Aceptar",

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Board.h"
 #include "catalogue/CatalogueFile.h"
+#include "ui/DesktopPlatform.h"
 #include <QTest>
 
 #include <QListWidget>
@@ -116,6 +117,19 @@ class CatalogueTest : public QObject {
         QCOMPARE(board.form.List2.value(board.form.FigureIndex), names.value(0));
         if (!corners.isEmpty())
             QCOMPARE(board.form.Command10[0]->mask(), QRegion(corners, Qt::OddEvenFill));
+    }
+
+    // The player's folder under XDG_DATA_HOME (or ~/.local/share), then the installed
+    // folders: beside the program's prefix first, then XDG_DATA_DIRS in their order.
+    void folders() {
+        DesktopPlatform::nameProgram();
+        qputenv("XDG_DATA_HOME", "/home/a/datos");
+        qputenv("XDG_DATA_DIRS", "/opt/x:/usr/share");
+        DesktopPlatform desktop;
+        QCOMPARE(desktop.userDataFolder(), "/home/a/datos/sietari");
+        QCOMPARE(desktop.sharedDataFolders(),
+                 QStringList({QDir::cleanPath(desktop.programFolder() + "/../share/sietari"),
+                              "/opt/x/sietari", "/usr/share/sietari"}));
     }
 
     // Steps of play (Board::act); a trailing "-" answers the question Cancel. After each
