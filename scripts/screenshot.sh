@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Re-makes docs/screenshot.png from the real game: a copy of it beside the
 # shipped catalogue, with a home of its own, on an X server of its own, with
-# the first figure half built on the board.
+# a dancer half built on the board.
 #
 # Usage: scripts/screenshot.sh [path-to-sietari]   (default build/sietari)
 set -euo pipefail
@@ -41,9 +41,17 @@ drag() {
 }
 turn() { to "$1" "$2"; xdotool ${3:+keydown shift} click 3 ${3:+keyup shift}; sleep 0.3; }
 
-# Five pieces of BAILARINA, the figure shown first: each piece is taken by
-# the middle of its corners; a piece to turn is turned in the middle of the
-# board first, away from the edges that would hide part of it.
+# BAILARINA, reached from the keyboard as a player would: a click on the
+# empty board gives the window the keys, Home shows the first name and each
+# Down the next. The names before it are the same in any order of capitals.
+row=$(grep -a '^"' "$ROOT/data/Sietari.dat" | tr -d '"\r' | LC_ALL=C sort -u | grep -n '^BAILARINA$' | cut -d: -f1)
+to 200 150 && xdotool click 1 && xdotool key Home
+for _ in $(seq 2 "$row"); do xdotool key Down; done
+sleep 0.5
+
+# Five of its pieces: each piece is taken by the middle of its corners; a
+# piece to turn is turned in the middle of the board first, away from the
+# edges that would hide part of it.
 drag 397 396 220 220 && turn 220 220 clockwise && drag 230 215 219 135 # yellow: the body
 drag 117 410 220 258                                                    # magenta: the skirt
 drag 306 392 219 59                                                     # green: the head
