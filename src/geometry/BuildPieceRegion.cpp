@@ -64,6 +64,8 @@ bool paintsOpaque(const QWidget* widget) {
     return widget->autoFillBackground() || widget->testAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+} // namespace
+
 // Over an opaque board Qt drops its own repaint of what the window uncovers,
 // so repaint it from the opaque widgets below, as one rectangle: the backing
 // store flushes one image per rectangle.
@@ -79,7 +81,6 @@ void repaintUncovered(QWidget* window, const QRect& changed) {
             below->update(inParent.translated(-below->pos()));
     }
 }
-} // namespace
 
 void Module1::BuildPieceRegion(QWidget* window) const {
     const QRegion region = polygonRegion(RegionPoints, window->rect());

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <vector>
 
+class QRect;
 class QWidget;
 
 // One corner of a polygon handed to the window system, in pixels of the window.
@@ -40,3 +41,7 @@ struct Module1 {
     // Cuts the window to the polygon in RegionPoints (even-odd rule).
     void BuildPieceRegion(QWidget* window) const;
 };
+
+// Has the opaque widgets below `window` paint `changed` (pixels of the window)
+// again: a new mask uncovers pixels that Qt leaves to no one over an opaque board.
+void repaintUncovered(QWidget* window, const QRect& changed);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/Widgets.h"
 
+#include "model/Module1.h"
+
 #include <QPaintEvent>
 #include <QPainter>
 #include <qdrawutil.h>
@@ -62,6 +64,8 @@ OutlineShape::OutlineShape(BgrColour colour, int borderWidth, Qt::PenStyle style
 void OutlineShape::setBorder(BgrColour colour, int borderWidth) {
     colour_ = colour;
     width_ = borderWidth;
+    // A thinner outline leaves pixels for the board below to paint again.
+    repaintUncovered(this, rect());
     maskToOutline();
     update();
 }
