@@ -6,6 +6,7 @@
 #include "ui/Form1.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QListWidget>
 #include <QScreen>
 #include <QTest>
@@ -51,15 +52,6 @@ struct Board {
         return flushed.convertToFormat(QImage::Format_RGB32) ==
                form.grab().toImage().convertToFormat(QImage::Format_RGB32);
     }
-    // Whether two points agree within a tolerance; when not, both and the tolerance
-    // are printed before the failing check's own message.
-    static bool near(QPointF a, QPointF b, double tolerance = 1e-6) {
-        const bool close = (a - b).manhattanLength() <= tolerance;
-        if (!close)
-            qWarning("(%.9g, %.9g) and (%.9g, %.9g) differ by more than %g", a.x(), a.y(), b.x(),
-                     b.y(), tolerance);
-        return close;
-    }
     QPoint onPiece(int p) const { // the middle of its corners
         const QList<QPointF> at = place(p);
         return ((at[1] + at[2] + at[3] + at[4]) / 4).toPoint() + form.Command1[0]->pos();
@@ -87,10 +79,10 @@ struct Board {
     // others with Shift and a click, t turns it with a right click (t4s with Shift, t4c
     // with Ctrl, t4a with Alt), w with a quick double right click; x right-clicks it held
     // with the left button, then drags on by (20, -30); y right-clicks it halfway through
-    // such a drag; b clicks its box, g draws a band round pieces 2 and 5, n clicks the
-    // first name, a clicks "Todas"; the rest are menu commands:
-    // h Descubrir Ficha, s Solución, f Silueta, r Reiniciar, z small pieces, e Editar,
-    // P Guardar Posición, C Cargar Posición, A Figura Aleatoria.
+    // such a drag; H and V drag it so with that key held; b clicks its box, g draws a band round
+    // pieces 2 and 5, n clicks the first name, a clicks "Todas"; the rest are menu commands: h
+    // Descubrir Ficha, s Solución, f Silueta, r Reiniciar, z small pieces, e Editar, P Guardar
+    // Posición, C Cargar Posición, A Figura Aleatoria.
     void act(const QString& step) {
         const int k = step.mid(1, 1).toInt();
         const QMap<QChar, QAction*> menu{
@@ -117,6 +109,16 @@ struct Board {
         case 'y':
             return press(at), move(at + half), rightClick(at + half), move(at + 2 * half),
                    release(at + 2 * half);
+        case 'H':
+        case 'V': { // Ctrl and Shift pressed; Qt repeats the held key's release
+            const int key = step[0] == 'H' ? Qt::Key_H : Qt::Key_V;
+            QKeyEvent repeated(QEvent::KeyRelease, key, {}, {}, true);
+            press(at, Qt::LeftButton, Qt::ControlModifier | Qt::ShiftModifier);
+            QTest::keyPress(QApplication::focusWidget(), Qt::Key(key));
+            QApplication::sendEvent(QApplication::focusWidget(), &repeated);
+            move(at + 2 * half), release(at + 2 * half);
+            return QTest::keyRelease(QApplication::focusWidget(), Qt::Key(key));
+        }
         case 'b': return drag(box, box);
         case 'g': return drag(onBoard({5, 200}), onBoard({65, 431}));
         case 'n': return drag(name, name);
