@@ -78,37 +78,35 @@ struct Board {
     // d drags it by (20, -30), o by (-40, 0) over the left edge, B sends it behind the
     // others with Shift and a click, t turns it with a right click (t4s with Shift, t4c
     // with Ctrl, t4a with Alt), w with a quick double right click; x right-clicks it held
-    // with the left button, then drags on by (20, -30); y right-clicks it halfway through
-    // such a drag; H and V drag it so with that key held; b clicks its box, g draws a band round
-    // pieces 2 and 5, n clicks the first name, a clicks "Todas"; the rest are menu commands: h
-    // Descubrir Ficha, s Solución, f Silueta, r Reiniciar, z small pieces, e Editar, P Guardar
-    // Posición, C Cargar Posición, A Figura Aleatoria.
+    // with the left button, then drags on by (20, -30), and m so mirrors the
+    // parallelogram, let go at once; H and V drag it by (20, -30) with that key held; b
+    // clicks its box, g draws a band round pieces 2 and 5, n clicks the first name, a
+    // clicks "Todas"; the rest are menu commands:
+    // h Descubrir Ficha, s Solución, f Silueta, r Reiniciar, z small pieces, e Editar,
+    // P Guardar Posición, C Cargar Posición, A Figura Aleatoria.
     void act(const QString& step) {
         const int k = step.mid(1, 1).toInt();
         const QMap<QChar, QAction*> menu{
             {'h', form.MnuFicha}, {'s', form.MnuSolucion}, {'f', form.MnuSilueta},
             {'r', form.MnuReset}, {'z', form.MnuTam[2]},   {'e', form.MnuEdit},
             {'P', form.MnuPunto}, {'C', form.MnuCarPos},   {'A', form.MnuAleatoria}};
-        const Qt::KeyboardModifier m = QMap<QChar, Qt::KeyboardModifier>{
-            {'s', Qt::ShiftModifier},
-            {'c', Qt::ControlModifier},
-            {'a', Qt::AltModifier}}.value(step.back());
+        // Qt's Shift, Ctrl and Alt are three bits in a row.
+        const int i = QString("sca").indexOf(step.back());
+        const auto m = i < 0 ? Qt::NoModifier : Qt::KeyboardModifier(Qt::ShiftModifier << i);
         const QPoint box = form.Check2[k]->mapTo(form.centralWidget(), QPoint(5, 5));
         const QPoint name = form.List1->viewport()->mapTo(form.centralWidget(), QPoint(5, 5));
         const QPoint at = onPiece(k), half(10, -15);
-        const auto rightClick = [&](QPoint p) {
+        const auto right = [&](auto p) {
             press(p, Qt::RightButton, m), release(p, Qt::RightButton);
         };
         switch (step[0].unicode()) {
         case 'd': return drag(at, at + 2 * half);
         case 'o': return drag(at, at + QPoint(-40, 0));
         case 'B': return press(at, Qt::LeftButton, Qt::ShiftModifier), release(at);
-        case 't': return rightClick(at);
+        case 't': return right(at);
         case 'w': return QTest::mouseDClick(form.windowHandle(), Qt::RightButton, {}, inWindow(at));
-        case 'x': return press(at), rightClick(at), move(at + 2 * half), release(at + 2 * half);
-        case 'y':
-            return press(at), move(at + half), rightClick(at + half), move(at + 2 * half),
-                   release(at + 2 * half);
+        case 'x':
+        case 'm': return press(at), right(at), move(at + 2 * half), release(at + 2 * half);
         case 'H':
         case 'V': { // Ctrl and Shift pressed; Qt repeats the held key's release
             const int key = step[0] == 'H' ? Qt::Key_H : Qt::Key_V;

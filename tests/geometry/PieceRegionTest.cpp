@@ -9,8 +9,8 @@
 class PieceRegionTest : public QObject {
     Q_OBJECT
   private slots:
-    // At each size, far below a pixel: every piece keeps its centre, and every start
-    // corner lies at the radius of the size table from it. k(n) shortens a radius by n
+    // At each size, far below a pixel, every start corner lies at the radius of the size
+    // table from its piece's centre. k(n) shortens a radius by n
     // twips at the largest size, in proportion at the smaller ones.
     void startCorners() {
         BOARD(false);
@@ -34,6 +34,11 @@ class PieceRegionTest : public QObject {
                 }
             }
         }
+        // Cut far beyond its button, where outlines are clipped, a piece keeps its shape on it.
+        form.M.RegionPoints = {{100, 100}, {300, 100}, {300, 2000}, {100, 2000}};
+        form.M.BuildPieceRegion(form.Command1[4]);
+        QCOMPARE(form.Command1[4]->mask() & form.Command1[4]->rect(),
+                 QRegion(100, 100, 200, form.Command1[4]->height() - 100));
     }
 };
 
