@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QFrame>
+#include <QTransform>
 
 // Board pixels of a band that holds the two pieces on the left edge, 2 and 5.
 const QPoint kFrom(5, 200);
@@ -12,32 +13,51 @@ const QPoint kFrom(5, 200);
 class BoardTest : public QObject {
     Q_OBJECT
 
-    // Why piece k is not above every other piece and under the border bars.
-    static QString stackingFault(const Form1& form, int k) {
-        const QObjectList& layers = form.centralWidget()->children();
-        const qsizetype at = layers.indexOf(form.Command1[k]);
-        for (int q = 0; q <= 6; ++q)
-            if (layers.indexOf(form.Command1[q]) > at)
-                return QStringLiteral("piece %1 above").arg(q);
+    // Why piece k, as the window shows it, is not in front of the other pieces (or, sent
+    // back, behind them), or shows beyond the board's edge, where the bars lie above it.
+    static QString stackingFault(const Form1& form, const QImage& look, int k, bool front) {
+        QRegion open = form.Label1[0]->geometry(), others;
         for (const QFrame* bar : form.Frame1)
-            if (layers.indexOf(bar) < at) return QStringLiteral("a bar below");
+            open -= bar->geometry();
+        for (int q = 0; q <= 6; ++q)
+            if (q != k && form.Command1[q]->isVisible())
+                others += form.Command1[q]->mask().translated(form.Command1[q]->pos());
+        const ColourButton* piece = form.Command1[k];
+        const QRgb colour = toQColor(piece->backColour()).rgb();
+        for (const QRect& r : (piece->mask() & piece->rect()).translated(piece->pos()))
+            for (int y = r.top(); y <= r.bottom(); ++y)
+                for (int x = r.left(); x <= r.right(); ++x)
+                    if ((look.pixel(x, y) == colour) !=
+                        (open.contains({x, y}) && (front || !others.contains({x, y}))))
+                        return QStringLiteral("piece %1 at (%2, %3)").arg(k).arg(x).arg(y);
         return {};
     }
 
-    // Whether box p is drawn dark (striped), as a box whose piece is put away.
-    static bool boxLooksTicked(const Form1& form, int p) {
-        const QImage box = form.Check2[p]->grab().toImage();
-        for (int x = 3; x < box.width() - 3; ++x)
-            if (box.pixelColor(x, box.height() / 2).valueF() < 0.3) return true;
-        return false;
+    // Which box does not look as it should: dark and striped when its piece is put away,
+    // washed out to grey while it cannot be used (a group stands, or the editor is on).
+    static QString boxFault(const Form1& form) {
+        for (int p = 0; p <= 6; ++p) {
+            const QImage box = form.Check2[p]->grab().toImage();
+            const QColor mean = box.copy(box.rect().adjusted(3, 3, -3, -3))
+                                    .scaled(1, 1, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                                    .pixelColor(0, 0);
+            if ((mean.valueF() < 0.6) != form.Check2[p]->isChecked() ||
+                (mean.hsvSaturationF() < 0.3) != (form.GroupSelected || form.M.EditMode))
+                return QStringLiteral("box %1").arg(p);
+        }
+        return {};
     }
 
   private slots:
     // Steps as Board::act plays them. After each, the screen shows what a full repaint
     // draws, the board is one play can reach, the list has not kept the focus that H
-    // and V need, a piece just picked up, turned or brought back lies on top, its box
-    // looks ticked exactly when it is put away, and a right click on a group turns
-    // nothing.
+    // and V need, the boxes look as they should, and every step but a click on a name,
+    // a random figure, a stored position or Shift and a click shows on the window (but a
+    // right click on a group turns nothing). A piece just picked up, turned or brought
+    // back shows in front, under the bars; one sent back shows behind. The band shows
+    // while it is drawn, not after. A reset at the first size shows the start, a stored
+    // position the board as it was stored, and a name clicked, a random figure or the
+    // editor left show the figure afresh.
     void play_data() {
         QTest::addColumn<QString>("steps");
         QTest::newRow("pieces on top") << "d0 t6 b4 b4 d1 t1 b0 b0";
@@ -45,98 +65,53 @@ class BoardTest : public QObject {
         QTest::newRow("silhouette and group") << "f g d5 t2 f t5 r";
         QTest::newRow("boxes, then Todas") << "b1 b2 a";
         QTest::newRow("editor on and off") << "e d4 e";
+        QTest::newRow("behind, over the edge, stored") << "d1 B1 b1 b1 o2 P d4 t4 C";
+        QTest::newRow("editor, random figure") << "h e d4 t6 e h A";
+        QTest::newRow("turns") << "H4 d4 V4 d4 t4 t4a t4c t4s w6 t4 t4 t4 t4 t4 t4 x4 m5 m5s";
     }
     void play() {
         QFETCH(QString, steps);
         BOARD(true);
+        const QImage start = board.look();
+        QImage stored;
+        const QRect boardArea = form.Label4->geometry(),
+                    preview = form.Label1[1]->geometry().translated(form.Frame1[3]->pos());
         for (const QString& step : steps.split(' ')) {
-            const QList<QList<QPointF>> before = board.places();
-            const bool group = form.GroupSelected;
+            const QImage was = board.look();
+            const bool still = step[0] == 't' && form.GroupSelected;
+            const int k = step.mid(1, 1).toInt();
+            const QList<QPointF> before = board.place(k);
             board.act(step);
-            const int k = step.mid(1).toInt();
+            const QImage now = board.look();
             QVERIFY(form.List1->isActiveWindow() && !form.List1->hasFocus());
             QVERIFY2(board.screenIsFresh(), qPrintable(step));
-            QCOMPARE(board.inconsistency(), QString());
-            QCOMPARE(boxLooksTicked(form, k), form.Check2[k]->isChecked());
-            if (step[0] == 't' && group) QVERIFY(form.GroupSelected && board.places() == before);
-            if (QString("dtb").contains(step[0]) && !form.GroupSelected && !board.away(k))
-                QCOMPARE(stackingFault(form, k), QString());
+            QCOMPARE(board.inconsistency() + boxFault(form), QString());
+            QVERIFY2(QString("nAPB").contains(step[0]) || (now == was) == still, qPrintable(step));
+            // Piece k's corners follow the pointer, turn about its centre counter-clockwise on
+            // the screen (whose y grows downwards), clockwise with a modifier, or mirror.
+            const QPointF c = before[0] / 15;
+            QTransform about = QTransform::fromTranslate(c.x(), c.y());
+            if (step[0] == 't' && !still) about.rotate(step.size() > 2 ? 45 : -45);
+            if (step[0] == 'w') about.rotate(-90);
+            if (step[0] == 'm') about.scale(-1, 1);
+            about.translate(-c.x(), -c.y());
+            const QPointF by = QList<QPointF>{{}, {20, -30}, {20, -30}, {-40, 0}, {20, 0}, {0, -30}}
+                [QString("dxoHV").indexOf(step[0]) + 1];
+            for (int v = 1; v <= 4 && QString("dotwxmHV").contains(step[0]) && !board.away(k); ++v)
+                QVERIFY2((board.place(k)[v] - about.map(before[v]) - by).manhattanLength() < 1e-6,
+                         qPrintable(step));
+            if (QString("dotwxmHVBb").contains(step[0]) && !form.GroupSelected && !board.away(k))
+                QCOMPARE(stackingFault(form, now, k, step[0] != 'B'), QString());
+            const QRect bandEdge(board.onBoard(kFrom), QSize(60, 1)); // of the band g draws
+            if (step[0] == 'g')
+                QVERIFY(board.midway.copy(bandEdge) != was.copy(bandEdge) &&
+                        now.copy(bandEdge) == was.copy(bandEdge));
+            if (step[0] == 'P') stored = now;
+            if (step[0] == 'C' || (step[0] == 'r' && form.MnuTam[0]->isChecked()))
+                QVERIFY(now.copy(boardArea) == (step[0] == 'r' ? start : stored).copy(boardArea));
+            if (QString("nA").contains(step[0]) || (step[0] == 'e' && !form.M.EditMode))
+                QVERIFY(now.copy(preview) == start.copy(preview));
         }
-    }
-
-    // H or V held, with auto-repeated release and press pairs between moves. Ctrl with
-    // Shift picks a piece up as a plain press does (Shift alone sends it back).
-    void drag_data() {
-        QTest::addColumn<int>("key");
-        QTest::newRow("H") << int(Qt::Key_H);
-        QTest::newRow("V") << int(Qt::Key_V);
-    }
-    void drag() {
-        QFETCH(int, key);
-        BOARD(true);
-        const QList<QPointF> start = board.place(4);
-        const QPoint at = board.onPiece(4), end = at + QPoint(25, -18);
-        board.press(at, Qt::LeftButton, Qt::ControlModifier | Qt::ShiftModifier);
-        QWidget* focused = QApplication::focusWidget();
-        QTest::keyPress(focused, Qt::Key(key));
-        for (QPoint d : {QPoint(13, 5), QPoint(14, 1)}) {
-            QKeyEvent up(QEvent::KeyRelease, key, {}, {}, true),
-                down(QEvent::KeyPress, key, {}, {}, true);
-            QApplication::sendEvent(focused, &up);
-            board.move(at + d);
-            const QPoint free = key == Qt::Key_H ? QPoint(d.x(), 0) : QPoint(0, d.y());
-            QCOMPARE(board.offBy(start, 4, free), 0.0);
-            QApplication::sendEvent(focused, &down);
-        }
-        QTest::keyRelease(focused, Qt::Key(key));
-        board.move(end); // the blocked axis catches up at once
-        board.release(end);
-        QCOMPARE(board.offBy(start, 4, end - at), 0.0);
-    }
-
-    // Right presses on the square (set to 30, 120, 210, 300 degrees) or on the held
-    // parallelogram, which is mirrored: each angle a becomes 180 - a. Ctrl or Shift
-    // turns clockwise, a quick second click turns again, and a right press on the
-    // square while it is dragged turns nothing.
-    void turn_data() {
-        QTest::addColumn<int>("piece");
-        QTest::addColumn<QString>("presses"); // r right, d double, l left held; s Shift, c Ctrl
-        QTest::addColumn<QList<double>>("angles");
-        const double s = 71.56505117708; // the parallelogram's side, from 135, s + 180, -45, s
-        const QList<double> mirrored{45, 360 - s, 225, 180 - s};
-        QTest::newRow("eight turns") << 4 << "r r r r r r r r" << QList<double>{390, 480, 570, 660};
-        QTest::newRow("shift") << 4 << "rs" << QList<double>{345, 75, 165, 255};
-        QTest::newRow("ctrl, then a double click")
-            << 4 << "rc d" << QList<double>{435, 165, 255, 345};
-        QTest::newRow("held parallelogram mirrored") << 5 << "l r" << mirrored;
-        QTest::newRow("held parallelogram, shift") << 5 << "l rs" << mirrored;
-    }
-    void turn() {
-        QFETCH(int, piece);
-        QFETCH(QString, presses);
-        QFETCH(QList<double>, angles);
-        BOARD(true);
-        const QPoint at = board.onPiece(piece);
-        for (int v = 1; v <= 4 && piece == 4; ++v)
-            form.M.PieceAngle[4][v] = 30 + 90 * (v - 1);
-        for (const QString& press : presses.split(' ')) {
-            const Qt::KeyboardModifier m = press.contains('s')   ? Qt::ShiftModifier
-                                           : press.contains('c') ? Qt::ControlModifier
-                                                                 : Qt::NoModifier;
-            if (press[0] == 'd')
-                QTest::mouseDClick(form.windowHandle(), Qt::RightButton, m, board.inWindow(at));
-            else if (press[0] == 'l')
-                board.press(at, Qt::LeftButton, m);
-            else
-                board.press(at, Qt::RightButton, m), board.release(at, Qt::RightButton);
-        }
-        if (piece == 4) board.press(at), board.press(at, Qt::RightButton);
-        const QList<QPointF> turned = board.place(piece);
-        board.release(at, Qt::RightButton);
-        board.release(at); // the drag ends, the mirror is let go
-        QVERIFY(board.offBy(turned, piece) == 0 && board.shownInColour(piece));
-        for (int v = 1; v <= 4; ++v)
-            QCOMPARE(form.M.PieceAngle[piece][v], angles[v - 1]);
     }
 
     // The square, its left corner just inside the board's right edge (433), is turned:
@@ -148,14 +123,13 @@ class BoardTest : public QObject {
         QVERIFY(board.away(4));
     }
 
-    // A band selects the pieces strictly inside it (piece 2's corner is moved to x 56);
-    // the group is dragged by (30, 20) in the silhouette, then a size is chosen: centres
-    // and turns kept, corners in proportion, the group over.
+    // A band selects the pieces strictly inside it (piece 2's corner is moved to x 56),
+    // then a size is chosen: centres kept, the group over.
     void groupThenSize_data() {
         QTest::addColumn<QPoint>("from");
         QTest::addColumn<QPoint>("to");
-        QTest::addColumn<QList<int>>("moved");
-        QTest::addColumn<int>("size"); // item of the size menu
+        QTest::addColumn<QList<int>>("moved"); // the pieces inside
+        QTest::addColumn<int>("size");         // item of the size menu
         const QPoint in(57, 431);
         QTest::newRow("on the border: outside") << kFrom << QPoint(56, 431) << QList<int>{2} << 0;
         QTest::newRow("a pixel further: inside") << kFrom << in << QList<int>{2, 5} << 1;
@@ -180,25 +154,16 @@ class BoardTest : public QObject {
         QCOMPARE(form.Shape2->geometry(), QRect(board.onBoard(corner), band));
         board.release(board.onBoard(to));
         QCOMPARE(form.GroupSelected, moved.size() > 1); // one piece alone makes no group
-        QList<QList<QPointF>> start = board.places();
-        form.MnuSilueta->trigger();
-        board.drag(board.onPiece(2), board.onPiece(2) + QPoint(30, 20));
-        QCOMPARE(board.inconsistency(), QString()); // members still white, the others grey
-        for (int p = 0; p <= 6; ++p)
-            QCOMPARE(board.offBy(start[p], p, moved.contains(p) ? QPoint(30, 20) : QPoint()), 0.0);
-        start = board.places();
+        for (int p = 0; p <= 6; ++p) // the members stand under the group's outline
+            QCOMPARE(form.Command1[p]->isVisible(), !form.GroupSelected || !moved.contains(p));
+        const QList<QList<QPointF>> start = board.places();
         form.MnuTam[size]->trigger();
         for (int i = 0; i < 4; ++i)
             QCOMPARE(form.MnuTam[i]->isChecked(), i == size);
         QVERIFY(!form.GroupSelected);
-        QCOMPARE(board.inconsistency(), QString());                    // the members grey too
-        const double k = QList<int>{700, 600, 512, 423}[size] / 700.0; // twips
-        for (int p = 0; p <= 6; ++p) {
-            const QList<QPointF> now = board.place(p);
-            QVERIFY2(now[0] == start[p][0] &&
-                         Board::near(now[1] - now[0] / 15, (start[p][1] - start[p][0] / 15) * k),
-                     qPrintable(QStringLiteral("piece %1").arg(p)));
-        }
+        QCOMPARE(board.inconsistency(), QString()); // the members back in colour
+        for (int p = 0; p <= 6; ++p)
+            QCOMPARE(board.place(p)[0], start[p][0]);
     }
 };
 

@@ -6,6 +6,7 @@
 #include "ui/Form1.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QListWidget>
 #include <QScreen>
 #include <QTest>
@@ -51,15 +52,6 @@ struct Board {
         return flushed.convertToFormat(QImage::Format_RGB32) ==
                form.grab().toImage().convertToFormat(QImage::Format_RGB32);
     }
-    // Whether two points agree within a tolerance; when not, both and the tolerance
-    // are printed before the failing check's own message.
-    static bool near(QPointF a, QPointF b, double tolerance = 1e-6) {
-        const bool close = (a - b).manhattanLength() <= tolerance;
-        if (!close)
-            qWarning("(%.9g, %.9g) and (%.9g, %.9g) differ by more than %g", a.x(), a.y(), b.x(),
-                     b.y(), tolerance);
-        return close;
-    }
     QPoint onPiece(int p) const { // the middle of its corners
         const QList<QPointF> at = place(p);
         return ((at[1] + at[2] + at[3] + at[4]) / 4).toPoint() + form.Command1[0]->pos();
@@ -73,28 +65,58 @@ struct Board {
     void release(QPoint at, Qt::MouseButton b = Qt::LeftButton) {
         QTest::mouseRelease(form.windowHandle(), b, {}, inWindow(at));
     }
+    // The client area as drawn now; `midway` is kept from the middle of the last drag.
+    QImage look() const { return form.centralWidget()->grab().toImage(); }
+    QImage midway;
     void drag(QPoint from, QPoint to) {
         press(from);
         move(to);
+        midway = look();
         release(to);
     }
     // One step of play as a player makes it: a letter, then the piece it acts on.
-    // d drags it by (20, -30), t turns it with a right click, b clicks its box, g draws
-    // a band round pieces 2 and 5, n clicks the first name, a clicks "Todas"; the rest
-    // are menu commands:
+    // d drags it by (20, -30), o by (-40, 0) over the left edge, B sends it behind the
+    // others with Shift and a click, t turns it with a right click (t4s with Shift, t4c
+    // with Ctrl, t4a with Alt), w with a quick double right click; x right-clicks it held
+    // with the left button, then drags on by (20, -30), and m so mirrors the
+    // parallelogram, let go at once; H and V drag it by (20, -30) with that key held; b
+    // clicks its box, g draws a band round pieces 2 and 5, n clicks the first name, a
+    // clicks "Todas"; the rest are menu commands:
     // h Descubrir Ficha, s Solución, f Silueta, r Reiniciar, z small pieces, e Editar,
     // P Guardar Posición, C Cargar Posición, A Figura Aleatoria.
     void act(const QString& step) {
-        const int k = step.mid(1).toInt();
+        const int k = step.mid(1, 1).toInt();
         const QMap<QChar, QAction*> menu{
             {'h', form.MnuFicha}, {'s', form.MnuSolucion}, {'f', form.MnuSilueta},
             {'r', form.MnuReset}, {'z', form.MnuTam[2]},   {'e', form.MnuEdit},
             {'P', form.MnuPunto}, {'C', form.MnuCarPos},   {'A', form.MnuAleatoria}};
+        // Qt's Shift, Ctrl and Alt are three bits in a row.
+        const int i = QString("sca").indexOf(step.back());
+        const auto m = i < 0 ? Qt::NoModifier : Qt::KeyboardModifier(Qt::ShiftModifier << i);
         const QPoint box = form.Check2[k]->mapTo(form.centralWidget(), QPoint(5, 5));
         const QPoint name = form.List1->viewport()->mapTo(form.centralWidget(), QPoint(5, 5));
+        const QPoint at = onPiece(k), half(10, -15);
+        const auto right = [&](auto p) {
+            press(p, Qt::RightButton, m), release(p, Qt::RightButton);
+        };
         switch (step[0].unicode()) {
-        case 'd': return drag(onPiece(k), onPiece(k) + QPoint(20, -30));
-        case 't': return press(onPiece(k), Qt::RightButton), release({}, Qt::RightButton);
+        case 'd': return drag(at, at + 2 * half);
+        case 'o': return drag(at, at + QPoint(-40, 0));
+        case 'B': return press(at, Qt::LeftButton, Qt::ShiftModifier), release(at);
+        case 't': return right(at);
+        case 'w': return QTest::mouseDClick(form.windowHandle(), Qt::RightButton, {}, inWindow(at));
+        case 'x':
+        case 'm': return press(at), right(at), move(at + 2 * half), release(at + 2 * half);
+        case 'H':
+        case 'V': { // Ctrl and Shift pressed; Qt repeats the held key's release
+            const int key = step[0] == 'H' ? Qt::Key_H : Qt::Key_V;
+            QKeyEvent repeated(QEvent::KeyRelease, key, {}, {}, true);
+            press(at, Qt::LeftButton, Qt::ControlModifier | Qt::ShiftModifier);
+            QTest::keyPress(QApplication::focusWidget(), Qt::Key(key));
+            QApplication::sendEvent(QApplication::focusWidget(), &repeated);
+            move(at + 2 * half), release(at + 2 * half);
+            return QTest::keyRelease(QApplication::focusWidget(), Qt::Key(key));
+        }
         case 'b': return drag(box, box);
         case 'g': return drag(onBoard({5, 200}), onBoard({65, 431}));
         case 'n': return drag(name, name);

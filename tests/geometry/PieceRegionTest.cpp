@@ -6,39 +6,41 @@
 #include <cmath>
 #include <random>
 
-// How a piece's corners become the outline a player sees and clicks. (Re-cuts
-// leaving stale pixels are caught by the board tests, which compare the screen.)
+// Where a piece's corners lie, and how they become the outline a player sees and clicks.
+// (Re-cuts leaving stale pixels are caught by the board tests, which compare the screen.)
 class PieceRegionTest : public QObject {
     Q_OBJECT
   private slots:
-    // Each corner lies in the pixel of the largest whole numbers not above it, so -0.5
-    // lies in pixel -1. A piece flattened onto a line has no inside: it shows nothing
-    // and takes no click (an empty mask would show the whole button).
-    void outline_data() {
-        QTest::addColumn<QList<QPointF>>("corners");
-        QTest::newRow("square over the top left of its button")
-            << QList<QPointF>{{-20.5, 30}, {30, -20.5}, {80.5, 30}, {30, 80.5}};
-        QTest::newRow("reaching far below, where outlines are clipped")
-            << QList<QPointF>{{100, 100}, {300, 100}, {300, 2000}, {100, 2000}};
-        QTest::newRow("flattened")
-            << QList<QPointF>{{210, 210}, {220, 220}, {230, 230}, {230, 230}};
-    }
-    void outline() {
-        QFETCH(QList<QPointF>, corners);
-        BOARD(true);
-        QPolygon floored;
-        for (int v = 1; v <= 4; ++v) {
-            form.M.PieceVertex[4][v][1] = corners[v - 1].x();
-            form.M.PieceVertex[4][v][2] = corners[v - 1].y();
-            floored << QPoint(int(std::floor(corners[v - 1].x())),
-                              int(std::floor(corners[v - 1].y())));
+    // At each size, far below a pixel, every start corner lies at the radius of the size
+    // table from its piece's centre. k(n) shortens a radius by n
+    // twips at the largest size, in proportion at the smaller ones.
+    void startCorners() {
+        BOARD(false);
+        for (int size = 0; size < 4; ++size) {
+            form.MnuTam[size]->trigger();
+            const double S = QList<double>{700, 600, 512, 423}[size];
+            const auto k = [S](int n) { return n * S / 700; };
+            const double d = std::hypot(2 * S, S), t = S * M_SQRT1_2,
+                         m = S * std::sqrt(10.0) / 2 - k(8);
+            const double radii[5][4] = {{S - k(10), d - k(16), d - k(16), d - k(16)},      // 0, 1
+                                        {S / 2, d / 2 - k(3), d / 2 - k(3), d / 2 - k(3)}, // 2, 3
+                                        {S - k(5), S - k(5), S - k(5), S - k(5)},
+                                        {t - k(7), m, t - k(7), m},
+                                        {t, m, m, m}};
+            for (int p = 0; p <= 6; ++p) {
+                for (int v = 1; v <= 4; ++v) {
+                    const QPointF out = board.place(p)[v] * 15 - board.place(p)[0]; // twips
+                    const double r = radii[p < 4 ? p / 2 : p - 2][v - 1];
+                    QVERIFY2(std::abs(std::hypot(out.x(), out.y()) - r) < 1e-6,
+                             qPrintable(QStringLiteral("size %1, piece %2").arg(S).arg(p)));
+                }
+            }
         }
-        form.ReshapeList = {0, 4};
-        form.ReshapeCount = 1;
-        form.ReshapePieces();
-        const QRegion mask = form.Command1[4]->mask(), button = form.Command1[4]->rect();
-        QVERIFY(!mask.isEmpty());
-        QCOMPARE(mask & button, QRegion(floored, Qt::OddEvenFill) & button);
+        // Cut far beyond its button, where outlines are clipped, a piece keeps its shape on it.
+        form.M.RegionPoints = {{100, 100}, {300, 100}, {300, 2000}, {100, 2000}};
+        form.M.BuildPieceRegion(form.Command1[4]);
+        QCOMPARE(form.Command1[4]->mask() & form.Command1[4]->rect(),
+                 QRegion(100, 100, 200, form.Command1[4]->height() - 100));
     }
 
     // The outline is built row by row for speed; it holds exactly Qt's own pixels for
