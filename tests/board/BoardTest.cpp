@@ -64,7 +64,6 @@ class BoardTest : public QObject {
         QTest::newRow("hints") << "h h s s h n";
         QTest::newRow("silhouette and group") << "f g d5 t2 f t5 r";
         QTest::newRow("boxes, then Todas") << "b1 b2 a";
-        QTest::newRow("editor on and off") << "e d4 e";
         QTest::newRow("behind, over the edge, stored") << "d1 B1 b1 b1 o2 P d4 t4 C";
         QTest::newRow("editor, random figure") << "h e d4 t6 e h A";
         QTest::newRow("turns") << "H4 d4 V4 d4 t4 t4a t4c t4s w6 t4 t4 t4 t4 t4 t4 x4 m5 m5s";

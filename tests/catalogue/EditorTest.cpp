@@ -41,19 +41,11 @@ static bool asPlayer(const std::function<void()>& body, bool keepRoot) {
     return waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
-// A lock of the catalogue left by a game killed in the middle of a save.
-static void leaveLockOfKilledGame(const QString& path) {
-    const pid_t child = fork();
-    if (child == 0) {
-        QLockFile lock(path);
-        _exit(lock.lock() ? 0 : 1); // no unlock: the process ends holding it
-    }
-    waitpid(child, nullptr, 0);
-}
-
-// The lock files a save may find beside the catalogue, made by the player.
+// The lock files a save may find beside the catalogue, made by the player: one a game
+// killed in the middle of a save left (it ends holding the lock), a folder, garbage.
 static void placeBrokenLock(const QStringList& given, const QString& lock) {
-    if (given.contains("killed")) leaveLockOfKilledGame(lock);
+    if (given.contains("killed") && fork() == 0) _exit(QLockFile(lock).lock() ? 0 : 1);
+    wait(nullptr);
     if (given.contains("lockfolder")) QVERIFY(QDir().mkdir(lock));
     QFile garbage(lock);
     if (given.contains("garbagelock"))
@@ -92,37 +84,31 @@ class EditorTest : public QObject {
         QTest::addColumn<QString>("into"); // program, own or nothing
         using L = QStringList;
         using B = QByteArray;
-        const QString bad = "Solo letras y números.", tooBig = "tamaño máximo";
+        const QString bad = "Solo letras y números.", big = "tamaño máximo";
+        const L x{"X"}, none;
         QTest::newRow("own file; trim, capitals, ñ")
-            << "ro" << L{" ñu2 "} << L{} << B("\321U2") << "own";
-        QTest::newRow("writable file, read-only folder")
-            << "rofolder" << L{"x"} << L{} << B("X") << "own";
-        QTest::newRow("installed, saved by root")
-            << "installed" << L{"x"} << L{} << B("X") << "own";
-        QTest::newRow("an empty own file") << "ro ownempty" << L{"x"} << L{} << B("X") << "own";
+            << "ro" << L{" ñu2 "} << none << B("\321U2") << "own";
+        QTest::newRow("file writable, folder not") << "rofolder" << x << none << B("X") << "own";
+        QTest::newRow("installed, saved by root") << "installed" << x << none << B("X") << "own";
+        QTest::newRow("an empty own file") << "ro ownempty" << x << none << B("X") << "own";
         // ß has no capital: STRASSE would be a name nobody typed.
         QTest::newRow("taken is told before bad letters")
             << "" << L{"inicio", "in icio", "café", "straße", QString(10'000'000, 'a'), "Inicio2"}
             << L{"Ese nombre ya existe.", bad, bad, bad, "demasiado largo"} << B("INICIO2")
             << "program";
-        QTest::newRow("name cancelled") << "" << L{} << L{} << B() << "";
-        QTest::newRow("size limit") << "limit" << L{"X"} << L{tooBig} << B() << "";
-        QTest::newRow("size limit, own file") << "ro limit" << L{"X"} << L{tooBig} << B() << "";
-        QTest::newRow("no size at all: not the lock")
-            << "limit0" << L{"X"} << L{tooBig} << B() << "";
-        QTest::newRow("flush fails")
-            << "fsync" << L{"X"} << L{"error de lectura o escritura"} << B() << "";
-        QTest::newRow("another game saving") << "live" << L{"X"} << L{"Otra copia"} << B() << "";
-        QTest::newRow("a killed game's lock") << "killed" << L{"X"} << L{} << B("X") << "program";
-        QTest::newRow("a garbage lock") << "garbagelock" << L{"X"} << L{} << B("X") << "program";
-        QTest::newRow("a folder for the lock")
-            << "lockfolder" << L{"X"} << L{"hay una carpeta"} << B() << "";
-        QTest::newRow("a file for the own folder")
-            << "ro ownfile" << L{"X"} << L{"No se puede crear la carpeta"} << B() << "";
-        QTest::newRow("after a short last record")
-            << "short" << L{"X"} << L{} << B("X") << "program";
-        QTest::newRow("saved meanwhile by another game")
-            << "taken" << L{"X"} << L{"elige otro nombre"} << B() << "";
+        QTest::newRow("name cancelled") << "" << none << none << B() << "";
+        QTest::newRow("size limit") << "limit" << x << L{big} << B() << "";
+        QTest::newRow("size limit, own file") << "ro limit" << x << L{big} << B() << "";
+        QTest::newRow("no size: not the lock") << "limit0" << x << L{big} << B() << "";
+        QTest::newRow("flush fails") << "fsync" << x << L{"escritura en el disco"} << B() << "";
+        QTest::newRow("another game saving") << "live" << x << L{"Otra copia"} << B() << "";
+        QTest::newRow("a killed game's lock") << "killed" << x << none << B("X") << "program";
+        QTest::newRow("a garbage lock") << "garbagelock" << x << none << B("X") << "program";
+        QTest::newRow("lock is a folder") << "lockfolder" << x << L{"hay una carpeta"} << B() << "";
+        QTest::newRow("own folder a file")
+            << "ro ownfile" << x << L{"crear la carpeta"} << B() << "";
+        QTest::newRow("a short last record") << "short" << x << none << B("X") << "program";
+        QTest::newRow("saved meanwhile") << "taken" << x << L{"otro nombre"} << B() << "";
     }
     void save() {
         QFETCH(QString, setup);
@@ -145,7 +131,7 @@ class EditorTest : public QObject {
                     QFile::rename(files.folder + "/Sietari.dat", files.shared[0] + "/Sietari.dat"));
             chmod(qPrintable(files.shared[0] + "/Sietari.dat"), 0444);
         }
-        if (given.contains("ownempty")) files.writeOwnFigures("");
+        if (given.contains("ownempty")) files.writeCatalogue("", files.userFolder);
         QVERIFY(board.load(true));
         const QString shipped = form.CatalogueFile, own = files.userFolder + "/Sietari.dat";
         const QString lock = shipped + ".lock";

@@ -23,9 +23,12 @@ class FakePlatform : public Platform {
   public:
     FakePlatform() { writeCatalogue(figureRecord("INICIO")); }
 
-    void writeCatalogue(const QByteArray& bytes) const { write(folder, bytes); }
-    // The player's own figures, made with their folder.
-    void writeOwnFigures(const QByteArray& bytes) const { write(userFolder, bytes); }
+    // Into the program's folder, or another one (the player's), made if need be.
+    void writeCatalogue(const QByteArray& bytes, QString into = {}) const {
+        QDir().mkpath(into = into.isEmpty() ? folder : into);
+        QFile file(into + QStringLiteral("/Sietari.dat"));
+        if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) file.write(bytes);
+    }
     // A figure of the pieces in their start layout, as the editor saves it.
     static QByteArray figureRecord(const QByteArray& name) {
         return '"' + name + "\"\r\n" +
@@ -71,11 +74,6 @@ class FakePlatform : public Platform {
     QStringList modals; // window titles
 
   private:
-    static void write(const QString& into, const QByteArray& bytes) {
-        QDir().mkpath(into);
-        QFile file(into + QStringLiteral("/Sietari.dat"));
-        if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) file.write(bytes);
-    }
     // The front of a queue, taken off it; `none` once it runs dry.
     template <class T> static T next(std::deque<T>& queue, T none) {
         if (queue.empty()) return none;
