@@ -14,9 +14,14 @@
 #include <QSet>
 #include <algorithm>
 
-// Resources of a static library are registered by hand, outside any namespace.
+// Resources of a static library are registered by hand, outside any namespace,
+// and once: each registration adds another copy to Qt's list.
 static void registerEarlierFigures() {
-    Q_INIT_RESOURCE(catalogue);
+    static const bool registered = [] {
+        Q_INIT_RESOURCE(catalogue);
+        return true;
+    }();
+    Q_UNUSED(registered);
 }
 
 namespace {

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "geometry/PolygonRegion.h"
+#include "geometry/RepaintBelow.h"
 #include "model/Module1.h"
 
 #include <QPolygon>
@@ -61,25 +62,6 @@ QRegion polygonRegion(const std::vector<RegionPoint>& points, const QRect& butto
     return region.isEmpty() ? kNothing : region;
 }
 
-bool paintsOpaque(const QWidget* widget) {
-    return widget->autoFillBackground() || widget->testAttribute(Qt::WA_OpaquePaintEvent);
-}
-
-// Over an opaque board Qt drops its own repaint of what the window uncovers,
-// so repaint it from the opaque widgets below, as one rectangle: the backing
-// store flushes one image per rectangle.
-void repaintUncovered(QWidget* window, const QRect& changed) {
-    QWidget* parent = window->parentWidget();
-    if (!parent || changed.isEmpty()) return;
-    const QRect inParent = changed.translated(window->pos());
-    for (QObject* child : parent->children()) {
-        if (child == window) break; // children are in stacking order, bottom first
-        auto* below = qobject_cast<QWidget*>(child);
-        if (below && below->isVisible() && paintsOpaque(below) &&
-            below->geometry().intersects(inParent))
-            below->update(inParent.translated(-below->pos()));
-    }
-}
 } // namespace
 
 void Module1::BuildPieceRegion(QWidget* window) const {
@@ -90,5 +72,5 @@ void Module1::BuildPieceRegion(QWidget* window) const {
     // Both outlines' bounding box holds everything that changed, and costs
     // far less than the exclusive-or of the two regions.
     if (window->isVisible())
-        repaintUncovered(window, before.boundingRect().united(region.boundingRect()));
+        repaintOpaqueBelow(window, before.boundingRect().united(region.boundingRect()));
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/Widgets.h"
 
+#include "geometry/RepaintBelow.h"
+
 #include <QPaintEvent>
 #include <QPainter>
 #include <qdrawutil.h>
@@ -76,17 +78,8 @@ void OutlineShape::maskToOutline() {
     const int w = std::max(width_, 1);
     const QRegion before = mask();
     setMask(QRegion(rect()).subtracted(QRegion(rect().adjusted(w, w, -w, -w))));
-    if (isVisible()) repaintGivenUp(before.subtracted(mask()));
-}
-
-// What a narrower outline gives up belongs to the opaque board below it, and
-// Qt leaves an opaque widget to repaint itself without telling it to.
-void OutlineShape::repaintGivenUp(const QRegion& givenUp) {
-    if (givenUp.isEmpty() || !parentWidget()) return;
-    const QRegion inParent = givenUp.translated(pos());
-    for (QWidget* sibling : parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        if (sibling != this && sibling->isVisible() && sibling->autoFillBackground())
-            sibling->update(inParent.translated(-sibling->pos()));
+    // What a narrower outline gives up is the board's to paint again.
+    if (isVisible()) repaintOpaqueBelow(this, before.subtracted(mask()).boundingRect());
 }
 
 void OutlineShape::paintEvent(QPaintEvent*) {

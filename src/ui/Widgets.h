@@ -55,7 +55,6 @@ class OutlineShape : public QWidget {
 
   private:
     void maskToOutline();
-    void repaintGivenUp(const QRegion& givenUp);
 
     BgrColour colour_;
     int width_;
