@@ -2,6 +2,7 @@
 #include "ui/Form1.h"
 
 #include "ui/ControlNames.h"
+#include "ui/FramePacer.h"
 #include "ui/Platform.h"
 #include "ui/TickMenuStyle.h"
 #include "ui/Twips.h"
@@ -42,6 +43,7 @@ Form1::Form1(Platform& platform, QWidget* parent) : QMainWindow(parent), platfor
     connectHandlers();
     nameControls(*this);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    new FramePacer(this);
 }
 
 // Creation order is the stacking order, bottom first.
