@@ -82,9 +82,16 @@ void OutlineShape::maskToOutline() {
     if (isVisible()) repaintOpaqueBelow(this, before.subtracted(mask()).boundingRect());
 }
 
-void OutlineShape::paintEvent(QPaintEvent*) {
+void OutlineShape::paintEvent(QPaintEvent* event) {
     if (width_ <= 0) return;
     QPainter painter(this);
+    // A solid outline covers its mask exactly, so filling the asked part is
+    // the same pixels for a fraction of stroking the whole rectangle: a piece
+    // dragged along the board's edge has the frame painted on every frame.
+    if (style_ == Qt::SolidLine) {
+        painter.fillRect(event->rect(), toQColor(colour_));
+        return;
+    }
     QPen pen(toQColor(colour_), width_, style_);
     pen.setJoinStyle(Qt::MiterJoin);
     painter.setPen(pen);
