@@ -46,9 +46,10 @@ class FiguresTest : public QObject {
         double covered = 0; // in eighths of the seven pieces, which is the square's share
         for (const QRect& r : drawn)
             covered += r.width() * r.height() / (8 * side * side);
-        // Edges cut to whole pixels cover 96 to 99 % in the shipped figures; a piece of
-        // another size would be 6 % or more off.
-        QVERIFY2(covered > 0.94 && covered <= 1, qPrintable(QString::number(covered)));
+        // Edges cut to whole pixels cover 96 to 99 % in the shipped figures, and
+        // can round a hair over the whole where many edges round outwards; a
+        // piece of another size would be 6 % or more off.
+        QVERIFY2(covered > 0.94 && covered <= 1.01, qPrintable(QString::number(covered)));
         // Green that a closing of the drawing fills (the outside grown back
         // once after the drawing grew) is a seam when it lies more than three
         // pixels in: notch tips in the shipped figures lie within two of the
