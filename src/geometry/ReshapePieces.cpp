@@ -10,7 +10,8 @@ void Form1::ReshapePieces() {
     const int count = ReshapeCount;
     for (int k = 1; k <= count && k < int(ReshapeList.size()); ++k)
         cutPiece(ReshapeList[k]);
-    // Let the new outlines show at once, also in the middle of a drag.
+    // Let what is pending run, also in the middle of a drag: the new outlines
+    // show with the window's next paint, at most one a frame.
     QCoreApplication::processEvents();
 }
 
