@@ -30,11 +30,6 @@ class Descriptor {
     int fd_;
 };
 
-bool fail(QString* error, const QString& reason) {
-    if (error) *error = reason;
-    return false;
-}
-
 // Opening never waits: O_NONBLOCK returns at once from a FIFO nobody writes.
 int openWithoutWaiting(const QString& path, int flags) {
     return ::open(QFile::encodeName(path).constData(), flags | O_NONBLOCK | O_CLOEXEC, 0644);

@@ -27,11 +27,6 @@ bool canWrite(const QString& path) {
     return file.isWritable() && QFileInfo(file.absolutePath()).isWritable();
 }
 
-bool fail(QString* error, const QString& reason) {
-    if (error) *error = reason;
-    return false;
-}
-
 bool makeFolderOf(const QString& path, QString* error) {
     const QString folder = QFileInfo(path).absolutePath();
     errno = 0;
