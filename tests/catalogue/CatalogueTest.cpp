@@ -163,7 +163,7 @@ class CatalogueTest : public QObject {
             for (int p = 0; p <= 6; ++p) {
                 if (step == "P") away[p] = board.away(p);
                 if (step == "C" || step == "r")
-                    QVERIFY2(board.offBy(stored[p], p) < 1e-6 && board.away(p) == away[p] &&
+                    QVERIFY2(board.place(p) == stored[p] && board.away(p) == away[p] &&
                                  board.inconsistency().isEmpty(),
                              qPrintable(QString("%1: piece %2").arg(step).arg(p)));
             }

@@ -37,13 +37,6 @@ struct Board {
             all << place(p);
         return all;
     }
-    // How far piece p lies from `before` moved by d pixels (its centre by d * 15 twips).
-    double offBy(const QList<QPointF>& before, int p, QPointF d = {}) const {
-        double worst = 0;
-        for (int v = 0; v <= 4; ++v)
-            worst = std::max(worst, (before[v] + d * (v ? 1 : 15) - place(p)[v]).manhattanLength());
-        return worst;
-    }
     // Whether what was last flushed to the screen is what a full repaint draws now.
     bool screenIsFresh() {
         QTest::qWait(30);
