@@ -11,12 +11,11 @@ namespace {
 constexpr int kBox = 165;
 constexpr int kLabel = 20;
 constexpr int kColumns = 10;
-constexpr int kFields = 57;
 } // namespace
 
 QImage contactSheet(const QByteArray& catalogue) {
     const CatalogueFields fields(catalogue);
-    const int count = int(fields.size()) / kFields;
+    const int count = int(fields.size()) / kFieldsPerFigure;
     const int rows = (count + kColumns - 1) / kColumns;
     QImage sheet(kColumns * (kBox + 4), rows * (kBox + kLabel), QImage::Format_RGB32);
     sheet.fill(Qt::white);
@@ -24,10 +23,10 @@ QImage contactSheet(const QByteArray& catalogue) {
     for (int f = 0; f < count; ++f) {
         const QPoint at((f % kColumns) * (kBox + 4), (f / kColumns) * (kBox + kLabel));
         painter.fillRect(QRect(at, QSize(kBox, kBox)), toQColor(kPreviewGreen));
-        for (const QRect& r : previewSilhouette(fields, f * kFields))
+        for (const QRect& r : previewSilhouette(fields, f * kFieldsPerFigure))
             painter.fillRect(r.translated(at), Qt::black);
         painter.drawText(QRect(at + QPoint(0, kBox), QSize(kBox, kLabel)), Qt::AlignCenter,
-                         fields[f * kFields]);
+                         fields[f * kFieldsPerFigure]);
     }
     return sheet;
 }
