@@ -14,6 +14,22 @@ constexpr double kPixelsPerUnit = 6;
 constexpr int kMostShift = 4;
 // Below this, no shift of a few pixels reaches the near-twin share.
 constexpr double kWorthShifting = 0.6;
+
+QPolygonF toPolygon(const Outline& outline) {
+    QPolygonF polygon;
+    for (const ExactPoint& c : outline)
+        polygon << QPointF(c.x.value(), c.y.value());
+    return polygon;
+}
+
+// Twice the area of a polygon, positive when its corners turn anticlockwise.
+double twiceArea(const QPolygonF& polygon) {
+    double twice = 0;
+    for (qsizetype i = 0, n = polygon.size(); i < n; ++i)
+        twice +=
+            polygon[i].x() * polygon[(i + 1) % n].y() - polygon[(i + 1) % n].x() * polygon[i].y();
+    return twice;
+}
 } // namespace
 
 NearTwins::Bitmap NearTwins::draw(const Pieces& pieces, int eighthTurns, bool mirrored) {
@@ -22,18 +38,13 @@ NearTwins::Bitmap NearTwins::draw(const Pieces& pieces, int eighthTurns, bool mi
     double area = 0;
     std::vector<QPolygonF> polygons;
     for (const Outline& outline : pieces) {
-        QPolygonF polygon;
-        for (const ExactPoint& c : outline)
-            polygon << QPointF(c.x.value(), c.y.value());
-        double twice = 0;
-        for (int i = 0, n = int(polygon.size()); i < n; ++i)
-            twice += polygon[i].x() * polygon[(i + 1) % n].y() -
-                     polygon[(i + 1) % n].x() * polygon[i].y();
+        const QPolygonF polygon = toPolygon(outline);
+        const double twice = std::abs(twiceArea(polygon));
         QPointF mean;
         for (const QPointF& c : polygon)
             mean += c / polygon.size();
-        centre += mean * std::abs(twice);
-        area += std::abs(twice);
+        centre += mean * twice;
+        area += twice;
         polygons.push_back(polygon);
     }
     centre /= area;
@@ -92,19 +103,18 @@ double NearTwins::bestShare(const Bitmap& fixed, const Bitmap& moving) {
 // Whether the pieces fill their convex hull, whose area is then the seven
 // pieces' 16 square units.
 bool NearTwins::convex(const Pieces& pieces) {
-    std::vector<QPointF> corners;
+    QPolygonF corners;
     for (const Outline& outline : pieces)
-        for (const ExactPoint& c : outline)
-            corners.emplace_back(c.x.value(), c.y.value());
+        corners << toPolygon(outline);
     std::sort(corners.begin(), corners.end(), [](QPointF a, QPointF b) {
         return std::pair(a.x(), a.y()) < std::pair(b.x(), b.y());
     });
     auto turn = [](QPointF o, QPointF a, QPointF b) {
         return (a.x() - o.x()) * (b.y() - o.y()) - (a.y() - o.y()) * (b.x() - o.x());
     };
-    std::vector<QPointF> hull;
+    QPolygonF hull;
     for (int pass = 0; pass < 2; ++pass) {
-        const size_t start = hull.size();
+        const qsizetype start = hull.size();
         for (const QPointF& c : corners) {
             while (hull.size() >= start + 2 && turn(hull[hull.size() - 2], hull.back(), c) <= 0)
                 hull.pop_back();
@@ -113,10 +123,7 @@ bool NearTwins::convex(const Pieces& pieces) {
         hull.pop_back();
         std::reverse(corners.begin(), corners.end());
     }
-    double twice = 0;
-    for (size_t i = 0; i < hull.size(); ++i)
-        twice += turn({}, hull[i], hull[(i + 1) % hull.size()]);
-    return std::abs(twice / 2 - 16) < 1e-6;
+    return std::abs(twiceArea(hull) / 2 - 16) < 1e-6;
 }
 
 QString NearTwins::add(const QString& name, const Pieces& pieces) {
